@@ -1,0 +1,33 @@
+#include "editor/config/file_io.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace rivetbench::config {
+
+FileRead readFileBytes(const std::filesystem::path& path) {
+    FileRead result;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        result.error = "Unable to read " + path.string() + ": it is a directory, not a file.";
+        return result;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        result.error = "Unable to read " + path.string() + ": " + std::strerror(errno) + ".";
+        return result;
+    }
+    result.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        result.error = "Unable to read " + path.string() + ": the read failed.";
+        result.bytes.clear();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace rivetbench::config
