@@ -13,7 +13,8 @@ fs::path programFolder() {
 
 std::optional<LoadedAircraft> loadAircraft(const std::string& path, bool requireFile) {
     std::error_code ec;
-    const fs::path p(path);
+    // Messages name full paths, and the backup lives beside the file.
+    const fs::path p = fs::absolute(fs::path(path), ec).lexically_normal();
     if (!fs::exists(p, ec)) {
         std::cerr << "rivetbench-cfg: no such folder: " << path << "\n";
         return std::nullopt;
@@ -22,9 +23,8 @@ std::optional<LoadedAircraft> loadAircraft(const std::string& path, bool require
     if (fs::is_directory(p, ec)) {
         loaded->status = config::openAircraftFolder(p, programFolder(), loaded->model);
     } else {
-        const fs::path abs = fs::absolute(p, ec);
         loaded->status =
-            config::openAircraftFolder(abs.parent_path(), programFolder(), loaded->model, abs.filename().string());
+            config::openAircraftFolder(p.parent_path(), programFolder(), loaded->model, p.filename().string());
     }
     if (!loaded->status.readError.empty()) {
         std::cerr << "rivetbench-cfg: " << loaded->status.readError << "\n";

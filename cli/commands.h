@@ -14,5 +14,8 @@ inline constexpr int kExitDeclined = 4;
 
 int runShow(const Args& args);
 int runGet(const Args& args);
+int runSet(const Args& args);
+int runSave(const Args& args);
+int runRestore(const Args& args);
 
 } // namespace rivetbench::cli
