@@ -68,11 +68,6 @@ int runSet(const Args& args) {
         const std::string value = config::fromUtf8(p[i + 2], loaded->status.encoding);
         if (auto refused = setCatalogueValue(loaded->model, p[i], p[i + 1], value)) {
             std::cerr << "rivetbench-cfg: " << *refused << "\n";
-            const auto near = nearMatches(p[i], p[i + 1]);
-            if (!near.empty()) {
-                std::cerr << "Did you mean:\n";
-                for (const std::string& n : near) std::cerr << "  " << n << "\n";
-            }
             return kExitBadInput;
         }
     }

@@ -86,7 +86,14 @@ std::optional<std::string> setCatalogueValue(config::AircraftModel& model, const
         return std::nullopt;
     }
     const auto refs = Catalogue::instance().findKey(section, key);
-    if (refs.empty()) return std::string("[") + section + "] " + key + " is not a key of any table.";
+    if (refs.empty()) {
+        // Only an unknown key gets suggestions; other refusals concern a key that exists.
+        std::string message = "[" + section + "] " + key + " is not a key of any table.";
+        const auto near = nearMatches(section, key);
+        if (!near.empty()) message += "\nDid you mean:";
+        for (const std::string& n : near) message += "\n  " + n;
+        return message;
+    }
     for (const config::RowRef& ref : refs) {
         config::SectionTable& table = model.table(*ref.table);
         if (table.empty() && ref.table->kind == config::TableKind::Flaps)

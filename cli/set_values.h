@@ -8,7 +8,8 @@
 namespace rivetbench::cli {
 
 // Puts VALUE into the row the catalogue gives for SECTION/KEY (or into a description or the
-// performance text), as an edit in the window would. Returns the message when it cannot.
+// performance text), as an edit in the window would. Returns the message when it cannot; for an
+// unknown key the message goes on to list the near matches.
 std::optional<std::string> setCatalogueValue(config::AircraftModel& model, const std::string& section,
                                              const std::string& key, std::string value);
 

@@ -65,7 +65,9 @@ std::optional<int> familyNumber(std::string_view key, std::string_view prefix) {
     if (!startsWithIgnoreCase(key, prefix)) return std::nullopt;
     const std::string_view digits = key.substr(prefix.size());
     // Windows looks up "light.5", never "light.05": only the plain decimal spelling is a member.
-    if (digits.empty() || digits.size() > 6 || (digits.size() > 1 && digits[0] == '0')) return std::nullopt;
+    if (digits.empty() || digits.size() > 6 || digits[0] < '0' || digits[0] > '9' ||
+        (digits.size() > 1 && digits[0] == '0'))
+        return std::nullopt;
     int n = 0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
     if (ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;

@@ -15,6 +15,11 @@ FileRead readFileBytes(const std::filesystem::path& path) {
         result.error = "Unable to read " + path.string() + ": it is a directory, not a file.";
         return result;
     }
+    // Pipes and devices would block or never end; a configuration is always a plain file.
+    if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+        result.error = "Unable to read " + path.string() + ": it is not a regular file.";
+        return result;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.error = "Unable to read " + path.string() + ": " + std::strerror(errno) + ".";

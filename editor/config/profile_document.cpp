@@ -211,7 +211,7 @@ long ProfileDocument::readInteger(std::string_view section, std::string_view key
     }
     long result = 0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), result, base);
-    if (ec != std::errc() || ptr == digits.data()) return def;
+    if (ec != std::errc() || ptr != digits.data() + digits.size()) return def;
     return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "editor/save/blank_cleanup.h"
 
+#include <map>
 #include <set>
 
 namespace rivetbench::save {
@@ -34,26 +35,30 @@ int nextFreeNumber(const ProfileDocument& doc, std::string_view section, std::st
         if (!used.count(n) && !doc.valueExists(section, std::string(prefix) + std::to_string(n))) return n;
 }
 
+// The prefix an entry is written under: the file's own thrust-angle spelling wins, as when reading.
+std::string_view entryPrefix(const ProfileDocument& doc, const TableDef& def, const Row& row) {
+    const std::string_view prefix = def.families[static_cast<std::size_t>(row.family)].keyPrefix;
+    if (prefix != config::kThrustAngle && prefix != config::kThrustAngleS) return prefix;
+    return doc.valueExists(def.section, std::string(config::kThrustAngleS) + "0") ? config::kThrustAngleS
+                                                                                 : config::kThrustAngle;
+}
+
 void writeEntries(ProfileDocument& doc, const SectionTable& table) {
     const TableDef& def = *table.def;
-    std::set<int> used;
+    // Numbers are taken per prefix: engine.1 does not make thrustanglepitchheading.1 taken.
+    std::map<std::string_view, std::set<int>> used;
     for (const Row& row : table.rows)
-        if (row.isEntry() && row.number >= 0) used.insert(row.number);
+        if (row.isEntry() && row.number >= 0) used[entryPrefix(doc, def, row)].insert(row.number);
     for (const Row& row : table.rows) {
         if (!row.isEntry()) continue;
         if (row.number >= 0) {
             writeValue(doc, def.section, row.key, row.key, row.value);
             continue;
         }
-        std::string_view prefix = def.families[static_cast<std::size_t>(row.family)].keyPrefix;
-        // The file's own thrust-angle spelling wins, as when reading.
-        if (prefix == config::kThrustAngle || prefix == config::kThrustAngleS)
-            prefix = doc.valueExists(def.section, std::string(config::kThrustAngleS) + "0") ? config::kThrustAngleS
-                                                                                           : config::kThrustAngle;
-        const int n = nextFreeNumber(doc, def.section, prefix, used);
-        used.insert(n);
-        const std::string key = std::string(prefix) + std::to_string(n);
-        doc.writeString(def.section, key, row.value);
+        const std::string_view prefix = entryPrefix(doc, def, row);
+        const int n = nextFreeNumber(doc, def.section, prefix, used[prefix]);
+        used[prefix].insert(n);
+        doc.writeString(def.section, std::string(prefix) + std::to_string(n), row.value);
     }
 }
 
