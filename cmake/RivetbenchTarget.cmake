@@ -35,5 +35,5 @@ function(rivetbench_test name)
     RIVETBENCH_SAMPLE_DIR="${PROJECT_SOURCE_DIR}/samples/aircraft"
     RIVETBENCH_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
   rivetbench_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60)
 endfunction()
