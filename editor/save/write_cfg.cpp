@@ -76,26 +76,33 @@ void writeTable(ProfileDocument& doc, const config::AircraftModel& model, const 
 
 } // namespace
 
-std::optional<std::string> findUnwritableValue(const config::AircraftModel& model) {
+std::optional<std::string> findUnwritableValue(const ProfileDocument& doc, const config::AircraftModel& model) {
     auto refuse = [](std::string_view what, std::string_view section) {
         return "The value of " + std::string(what) + " in [" + std::string(section) +
                "] holds a line break, which aircraft.cfg cannot store. Remove the line break and save again.";
     };
+    // Only a value that would change its line matters: a stray CR already inside a line of the
+    // file reads back into the row and is left where it is.
+    auto breaks = [&](std::string_view section, std::string_view key, std::string_view value) {
+        return holdsLineBreak(value) && doc.value(section, key) != value;
+    };
     for (const TableDef* def : Catalogue::instance().writeOrder()) {
         const SectionTable& table = model.table(*def);
         if (table.empty()) continue;
-        if (def->kind == TableKind::Variation && holdsLineBreak(model.record(def->variation).description))
+        if (def->kind == TableKind::Variation &&
+            breaks(def->section, config::kDescriptionKey, model.record(def->variation).description))
             return refuse("the description", def->section);
-        if (def->name == "lvGeneral" && holdsLineBreak(model.performance))
+        if (def->name == "lvGeneral" && breaks(def->section, config::kPerformanceKey, model.performance))
             return refuse("the performance text", def->section);
         for (const Row& row : table.rows)
-            if (holdsLineBreak(row.value)) return refuse("\"" + row.caption + "\"", def->section);
+            if (breaks(def->section, row.number >= 0 || !row.isEntry() ? row.key : std::string(), row.value))
+                return refuse("\"" + row.caption + "\"", def->section);
     }
     return std::nullopt;
 }
 
 std::optional<std::string> WriteCfg(ProfileDocument& doc, const config::AircraftModel& model, bool removeBlanks) {
-    if (auto refused = findUnwritableValue(model)) return refused;
+    if (auto refused = findUnwritableValue(doc, model)) return refused;
     for (const TableDef* def : Catalogue::instance().writeOrder()) {
         const SectionTable& table = model.table(*def);
         if (!table.empty()) writeTable(doc, model, table);

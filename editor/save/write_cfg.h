@@ -18,7 +18,7 @@ namespace rivetbench::save {
 std::optional<std::string> WriteCfg(config::ProfileDocument& doc, const config::AircraftModel& model,
                                     bool removeBlanks);
 
-// The first value that a save would refuse, as a message, or nothing.
-std::optional<std::string> findUnwritableValue(const config::AircraftModel& model);
+// The first value that a save into this document would refuse, as a message, or nothing.
+std::optional<std::string> findUnwritableValue(const config::ProfileDocument& doc, const config::AircraftModel& model);
 
 } // namespace rivetbench::save
