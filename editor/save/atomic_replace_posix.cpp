@@ -27,7 +27,14 @@ bool writeAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-std::optional<std::string> replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+std::optional<std::string> replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    // A linked aircraft.cfg is saved where it really lives; renaming over the link would cut it.
+    std::error_code ec;
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(path, ec)) {
+        target = std::filesystem::weakly_canonical(path, ec);
+        if (ec) return failure(path, "follow link", ec.value());
+    }
     const std::filesystem::path tmp = temporaryPathFor(target);
     struct stat old {};
     const bool hadTarget = ::stat(target.c_str(), &old) == 0;
@@ -43,6 +50,11 @@ std::optional<std::string> replaceFileAtomically(const std::filesystem::path& ta
     };
     if (!writeAll(fd, bytes)) return abandon("write");
     if (hadTarget && ::fchmod(fd, old.st_mode & 07777) != 0) return abandon("keep permissions");
+    // Saving someone else's file as root should not hand it to root; where not allowed, no harm.
+    if (hadTarget && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // Not allowed to give it back: the file stays the saving user's, as any new file would.
+    }
     if (::fsync(fd) != 0) return abandon("flush");
     if (::close(fd) != 0) {
         const int err = errno;

@@ -61,8 +61,12 @@ CommandResult btnSaveClick(const SaveContext& ctx, Prompter& prompter, FileStore
         if (auto failed = files.replace(cfgPath(ctx), file.merged)) {
             // The folder goes back to how it was: a backup of a save that never happened would
             // mark the aircraft as edited.
-            if (backupMade) files.remove(backupPath(ctx));
-            prompter.error(*failed);
+            std::string message = *failed;
+            if (backupMade) {
+                if (auto kept = files.remove(backupPath(ctx)))
+                    message += "\r\n\r\nThe backup made for this save could not be removed again:\r\n" + *kept;
+            }
+            prompter.error(message);
             return {Outcome::Failed};
         }
     }

@@ -188,6 +188,18 @@ TEST_F(saveRestore, SaveKeepsTheFilePermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// An aircraft.cfg linked from elsewhere is saved where it lives, and the link stays a link.
+TEST_F(saveRestore, SaveThroughALinkWritesTheLinkedFile) {
+    const fs::path real = folder / "real.cfg";
+    fs::rename(cfg(), real);
+    fs::create_symlink(real, cfg());
+    editTitle("Test Plane Mk2");
+    ASSERT_EQ(btnSaveClick(ctx, prompter, files).outcome, Outcome::Done);
+    EXPECT_TRUE(fs::is_symlink(cfg()));
+    EXPECT_EQ(bytes(real), withTitle("Test Plane Mk2"));
+    EXPECT_EQ(bytes(tab()), kCfg);
+}
+
 TEST_F(saveRestore, CancelledSaveWritesNothing) {
     editTitle("Test Plane Mk2");
     prompter.answer = false;
