@@ -20,7 +20,7 @@ using config::TableDef;
 // Our own generator rather than <random>: its distributions differ between standard libraries,
 // and the file must be the same everywhere.
 class Lcg {
-public:
+  public:
     int below(int n) {
         state_ = state_ * 1664525u + 1013904223u;
         return static_cast<int>((state_ >> 8) % static_cast<std::uint32_t>(n));
@@ -33,15 +33,16 @@ public:
         return buf;
     }
     std::string triple(double range) {
-        return number(-range, range, 2) + ", " + number(-range / 4, range / 4, 2) + ", " + number(-range / 2, range / 2, 2);
+        return number(-range, range, 2) + ", " + number(-range / 4, range / 4, 2) + ", " +
+               number(-range / 2, range / 2, 2);
     }
 
-private:
+  private:
     std::uint32_t state_ = 20240917u;
 };
 
 class Writer {
-public:
+  public:
     explicit Writer(std::string& out) : out_(out) {}
     void line(std::string_view text) {
         out_ += text;
@@ -61,7 +62,7 @@ public:
         out_ += "\r\n";
     }
 
-private:
+  private:
     std::string& out_;
     unsigned keys_ = 0;
 };
@@ -77,9 +78,10 @@ std::string description(int variation, Lcg& rng) {
         "The R-20 Pelican is a rugged high-wing utility aircraft built for short, rough strips.",
         "Its single turboprop gives a steady climb even at maximum take-off weight.",
         "This livery was painted for the A" + std::string(kEAcute) + "ro-Club of the northern lakes.",
-        "Recommended cruise is 160 KTAS at 10,000 ft with the outside air at -5" + std::string(kDegree) + "C.",
-        "Flaps extend in three stages " + std::string(kEnDash) + " 10, 20 and 30 degrees " + std::string(kEnDash) +
-            " and the stall warning sounds about five knots before the break.",
+        "Recommended cruise is 160 KTAS at 10,000 ft with the outside air at -5" + std::string(kDegree) +
+            "C.",
+        "Flaps extend in three stages " + std::string(kEnDash) + " 10, 20 and 30 degrees " +
+            std::string(kEnDash) + " and the stall warning sounds about five knots before the break.",
         "The cabin seats nine passengers or carries up to 3,300 lb of cargo on the flat floor.",
         "Paint and textures " + std::string(kCopyright) + " Rivetbench, for benchmarking only.",
         "Start the engine with the fuel condition lever at cut-off and advance it once Ng passes 12 %.",
@@ -124,16 +126,19 @@ std::string fixedValue(std::string_view key, Lcg& rng) {
     if (key == "type") return std::to_string(1 + rng.below(2)); // trailing or leading edge flaps
     if (key.find("type") != std::string_view::npos) return std::to_string(rng.below(3));
     switch (rng.below(4)) {
-    case 0: return std::to_string(rng.below(2));
-    case 1: return rng.number(0, 400, 1);
-    case 2: return rng.number(0, 2, 3);
-    default: return rng.triple(20);
+    case 0:
+        return std::to_string(rng.below(2));
+    case 1:
+        return rng.number(0, 400, 1);
+    case 2:
+        return rng.number(0, 2, 3);
+    default:
+        return rng.triple(20);
     }
 }
 
 std::string memberValue(std::string_view prefix, int n, Lcg& rng) {
-    if (prefix == "light.")
-        return std::to_string(1 + rng.below(9)) + ", " + rng.triple(30) + ", fx_navred";
+    if (prefix == "light.") return std::to_string(1 + rng.below(9)) + ", " + rng.triple(30) + ", fx_navred";
     if (prefix == "point.")
         return "1, " + rng.triple(20) + ", 1600, 0, 0.68, " + rng.number(0, 80, 1) +
                ", 0.50, 2.5, 0.80, 4.0, 4.0, " + std::to_string(n % 3) + ", 200.0, 250.0";
@@ -178,7 +183,8 @@ void writeSection(Writer& w, const SectionPlan& plan, int ordinal, Lcg& rng) {
             if (family.keyPrefix == config::kThrustAngle) continue;
             const int members = 10 + rng.below(11);
             for (int n = 0; n < members; ++n)
-                w.key(std::string(family.keyPrefix) + std::to_string(n), memberValue(family.keyPrefix, n, rng));
+                w.key(std::string(family.keyPrefix) + std::to_string(n),
+                      memberValue(family.keyPrefix, n, rng));
         }
     }
     w.line("");
@@ -220,10 +226,13 @@ std::string generateCfg(std::size_t targetBytes) {
         if (i % 10 == 5) writeUnknownSection(w, "RivetGauge_" + std::to_string(i), 60, rng);
     }
 
-    for (int i = 0; out.size() < targetBytes; ++i) writeUnknownSection(w, "RivetPadding." + std::to_string(i), 50, rng);
+    for (int i = 0; out.size() < targetBytes; ++i)
+        writeUnknownSection(w, "RivetPadding." + std::to_string(i), 50, rng);
     return out;
 }
 
-std::string generateLargeCfg() { return generateCfg(300 * 1024); }
+std::string generateLargeCfg() {
+    return generateCfg(300 * 1024);
+}
 
 } // namespace rivetbench::bench

@@ -1,13 +1,11 @@
 // How fast an aircraft.cfg is parsed, read into the editor's tables and written back.
 #include "bench/generated_cfg.h"
-
 #include "editor/config/aircraft_model.h"
 #include "editor/config/cfg_reader.h"
 #include "editor/config/file_io.h"
 #include "editor/config/profile_document.h"
 
 #include <benchmark/benchmark.h>
-
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -71,20 +69,32 @@ void read(benchmark::State& state, const std::string& bytes) {
 }
 
 void BM_ParseSample(benchmark::State& state) {
-    if (const std::string* bytes = sampleBytes()) parse(state, *bytes);
-    else state.SkipWithError("samples/aircraft/aircraft.cfg is missing");
+    if (const std::string* bytes = sampleBytes())
+        parse(state, *bytes);
+    else
+        state.SkipWithError("samples/aircraft/aircraft.cfg is missing");
 }
 
-void BM_ParseLarge(benchmark::State& state) { parse(state, largeBytes()); }
-void BM_Parse10MB(benchmark::State& state) { parse(state, tenMegabyteBytes()); }
+void BM_ParseLarge(benchmark::State& state) {
+    parse(state, largeBytes());
+}
+void BM_Parse10MB(benchmark::State& state) {
+    parse(state, tenMegabyteBytes());
+}
 
 void BM_ReadSample(benchmark::State& state) {
-    if (const std::string* bytes = sampleBytes()) read(state, *bytes);
-    else state.SkipWithError("samples/aircraft/aircraft.cfg is missing");
+    if (const std::string* bytes = sampleBytes())
+        read(state, *bytes);
+    else
+        state.SkipWithError("samples/aircraft/aircraft.cfg is missing");
 }
 
-void BM_ReadLarge(benchmark::State& state) { read(state, largeBytes()); }
-void BM_Read10MB(benchmark::State& state) { read(state, tenMegabyteBytes()); }
+void BM_ReadLarge(benchmark::State& state) {
+    read(state, largeBytes());
+}
+void BM_Read10MB(benchmark::State& state) {
+    read(state, tenMegabyteBytes());
+}
 
 // A read followed by a look at every variation in the list, as a user paging through them.
 void BM_ReadLargeAllVariations(benchmark::State& state) {
@@ -95,7 +105,8 @@ void BM_ReadLargeAllVariations(benchmark::State& state) {
         doc = ProfileDocument::fromBytes(bytes);
         rivetbench::config::ReadCfg(doc, model);
         const int count = static_cast<int>(model.variationList().size());
-        for (int k = 0; k < count; ++k) model.chooseVariation(k);
+        for (int k = 0; k < count; ++k)
+            model.chooseVariation(k);
         benchmark::DoNotOptimize(model);
     }
     setBytes(state, bytes);

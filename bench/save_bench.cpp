@@ -2,7 +2,6 @@
 // disk, against the same writes made key by key with a parse and a rewrite of the file for each,
 // as the Windows profile functions do them.
 #include "bench/generated_cfg.h"
-
 #include "editor/config/aircraft_model.h"
 #include "editor/config/catalogue.h"
 #include "editor/config/cfg_reader.h"
@@ -12,7 +11,6 @@
 #include "editor/save/write_cfg.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -41,7 +39,8 @@ Fixture& fixture() {
 }
 
 void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void BM_SaveLarge(benchmark::State& state) {
@@ -52,14 +51,15 @@ void BM_SaveLarge(benchmark::State& state) {
         state.ResumeTiming();
         auto doc = ProfileDocument::fromBytes(rivetbench::config::readFileBytes(f.file).bytes);
         rivetbench::save::WriteCfg(doc, f.model, true);
-        if (auto failed = rivetbench::save::replaceFileAtomically(f.file, doc.toBytes())) state.SkipWithError(failed->c_str());
+        if (auto failed = rivetbench::save::replaceFileAtomically(f.file, doc.toBytes()))
+            state.SkipWithError(failed->c_str());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.bytes.size()));
 }
 
 // Each profile operation reads, parses and rewrites the whole file.
 class KeyByKeyFile {
-public:
+  public:
     explicit KeyByKeyFile(fs::path path) : path_(std::move(path)) {}
     void apply(const std::function<void(ProfileDocument&)>& op) {
         auto doc = ProfileDocument::fromBytes(rivetbench::config::readFileBytes(path_).bytes);
@@ -67,10 +67,12 @@ public:
         writeFile(path_, doc.toBytes());
         ++operations_;
     }
-    ProfileDocument read() const { return ProfileDocument::fromBytes(rivetbench::config::readFileBytes(path_).bytes); }
+    ProfileDocument read() const {
+        return ProfileDocument::fromBytes(rivetbench::config::readFileBytes(path_).bytes);
+    }
     long operations() const { return operations_; }
 
-private:
+  private:
     fs::path path_;
     long operations_ = 0;
 };
@@ -104,7 +106,8 @@ void BM_SaveLargeKeyByKey(benchmark::State& state) {
                     file.apply([&](ProfileDocument& d) { d.deleteKey(section, key); });
         const ProfileDocument cleaned = file.read();
         for (const std::string& section : cleaned.readSections())
-            if (cleaned.readSection(section).empty()) file.apply([&](ProfileDocument& d) { d.eraseSection(section); });
+            if (cleaned.readSection(section).empty())
+                file.apply([&](ProfileDocument& d) { d.eraseSection(section); });
         operations = file.operations();
     }
     state.counters["file_rewrites"] = static_cast<double>(operations);

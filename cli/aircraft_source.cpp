@@ -23,8 +23,8 @@ std::optional<LoadedAircraft> loadAircraft(const std::string& path, bool require
     if (fs::is_directory(p, ec)) {
         loaded->status = config::openAircraftFolder(p, programFolder(), loaded->model);
     } else {
-        loaded->status =
-            config::openAircraftFolder(p.parent_path(), programFolder(), loaded->model, p.filename().string());
+        loaded->status = config::openAircraftFolder(p.parent_path(), programFolder(), loaded->model,
+                                                    p.filename().string());
     }
     if (!loaded->status.readError.empty()) {
         std::cerr << "rivetbench-cfg: " << loaded->status.readError << "\n";

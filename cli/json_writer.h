@@ -7,7 +7,7 @@ namespace rivetbench::cli {
 
 // A small streaming JSON writer; strings must already be UTF-8.
 class JsonWriter {
-public:
+  public:
     void beginObject();
     void endObject();
     void beginArray();
@@ -19,7 +19,7 @@ public:
     void value(int n);
     const std::string& str() const { return out_; }
 
-private:
+  private:
     void separate();
     std::string out_;
     bool needComma_ = false;

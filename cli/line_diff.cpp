@@ -40,11 +40,15 @@ std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::
         };
         for (long k = -d; k <= d; k += 2) {
             long x;
-            if (d == 0) x = 0;
-            else if (k == -d || (k != d && at(v, k - 1, d - 1) < at(v, k + 1, d - 1))) x = at(v, k + 1, d - 1);
-            else x = at(v, k - 1, d - 1) + 1;
+            if (d == 0)
+                x = 0;
+            else if (k == -d || (k != d && at(v, k - 1, d - 1) < at(v, k + 1, d - 1)))
+                x = at(v, k + 1, d - 1);
+            else
+                x = at(v, k - 1, d - 1) + 1;
             long y = x - k;
-            while (x < n && y < m && a[static_cast<std::size_t>(x)] == b[static_cast<std::size_t>(y)]) ++x, ++y;
+            while (x < n && y < m && a[static_cast<std::size_t>(x)] == b[static_cast<std::size_t>(y)])
+                ++x, ++y;
             next[static_cast<std::size_t>(k + d + 1)] = x;
             if (x >= n && y >= m) found = d;
         }
@@ -66,7 +70,8 @@ std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::
         const long prevK = down ? k + 1 : k - 1;
         const long prevX = pv(prevK);
         const long prevY = prevX - prevK;
-        while (x > prevX + (down ? 0 : 1) && y > prevY + (down ? 1 : 0)) keep();
+        while (x > prevX + (down ? 0 : 1) && y > prevY + (down ? 1 : 0))
+            keep();
         if (down) {
             --y;
             edits.push_back({Op::Add, static_cast<std::size_t>(x), static_cast<std::size_t>(y)});
@@ -75,7 +80,8 @@ std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::
             edits.push_back({Op::Remove, static_cast<std::size_t>(x), static_cast<std::size_t>(y)});
         }
     }
-    while (x > 0 && y > 0) keep();
+    while (x > 0 && y > 0)
+        keep();
     std::reverse(edits.begin(), edits.end());
     return edits;
 }

@@ -12,11 +12,16 @@ namespace {
 
 int exitFor(save::Outcome outcome) {
     switch (outcome) {
-    case save::Outcome::Done: return kExitOk;
-    case save::Outcome::NotLoaded: return kExitBadInput;
-    case save::Outcome::Cancelled: return kExitDeclined;
-    case save::Outcome::NoBackup: return kExitAbsent;
-    case save::Outcome::Failed: return kExitWriteFailed;
+    case save::Outcome::Done:
+        return kExitOk;
+    case save::Outcome::NotLoaded:
+        return kExitBadInput;
+    case save::Outcome::Cancelled:
+        return kExitDeclined;
+    case save::Outcome::NoBackup:
+        return kExitAbsent;
+    case save::Outcome::Failed:
+        return kExitWriteFailed;
     }
     return kExitWriteFailed;
 }
@@ -48,7 +53,8 @@ int saveLoaded(LoadedAircraft& a, const Args& args) {
 std::optional<LoadedAircraft> loadFolder(const std::string& path) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path, ec)) {
-        std::cerr << "rivetbench-cfg: " << path << " is not a folder; give the aircraft folder that holds aircraft.cfg\n";
+        std::cerr << "rivetbench-cfg: " << path
+                  << " is not a folder; give the aircraft folder that holds aircraft.cfg\n";
         return std::nullopt;
     }
     return loadAircraft(path, true);

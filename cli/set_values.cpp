@@ -12,7 +12,8 @@ using config::equalsIgnoreCase;
 
 std::size_t editDistance(std::string_view a, std::string_view b) {
     std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
         std::size_t diag = row[0];
         row[0] = i;
@@ -44,11 +45,13 @@ std::vector<std::string> nearMatches(const std::string& section, const std::stri
     auto consider = [&](std::string_view sec, std::string_view k) {
         const std::string lowK = config::asciiLower(k);
         std::size_t score = editDistance(lowKey, lowK);
-        if (lowK.find(lowKey) != std::string::npos || lowKey.find(lowK) != std::string::npos) score = std::min<std::size_t>(score, 1);
+        if (lowK.find(lowKey) != std::string::npos || lowKey.find(lowK) != std::string::npos)
+            score = std::min<std::size_t>(score, 1);
         if (!equalsIgnoreCase(sec, section)) score += 2;
         if (score <= std::max<std::size_t>(3, lowKey.size() / 4) + 2) {
             std::string text = "[" + std::string(sec) + "] " + std::string(k);
-            const bool seen = std::any_of(found.begin(), found.end(), [&](const Candidate& c) { return c.text == text; });
+            const bool seen =
+                std::any_of(found.begin(), found.end(), [&](const Candidate& c) { return c.text == text; });
             if (!seen) found.push_back({score, std::move(text)});
         }
     };
@@ -56,14 +59,18 @@ std::vector<std::string> nearMatches(const std::string& section, const std::stri
     for (const config::TableDef& def : Catalogue::instance().tables()) {
         if (def.kind == config::TableKind::Variation && def.variation != 0) continue;
         const std::string sec = def.kind == config::TableKind::Variation && variation ? section : def.section;
-        for (const config::RowDef& r : def.fixedRows) consider(sec, r.key);
-        for (const config::FamilyDef& f : def.families) consider(sec, std::string(f.keyPrefix) + "0");
+        for (const config::RowDef& r : def.fixedRows)
+            consider(sec, r.key);
+        for (const config::FamilyDef& f : def.families)
+            consider(sec, std::string(f.keyPrefix) + "0");
     }
     consider(variation ? section : "fltsim.0", config::kDescriptionKey);
     consider(config::kGeneralSection, config::kPerformanceKey);
-    std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
     std::vector<std::string> out;
-    for (std::size_t i = 0; i < found.size() && i < 6; ++i) out.push_back(found[i].text);
+    for (std::size_t i = 0; i < found.size() && i < 6; ++i)
+        out.push_back(found[i].text);
     return out;
 }
 
@@ -81,7 +88,8 @@ std::optional<std::string> setCatalogueValue(config::AircraftModel& model, const
             return std::nullopt;
         }
     }
-    if (equalsIgnoreCase(section, config::kGeneralSection) && equalsIgnoreCase(key, config::kPerformanceKey)) {
+    if (equalsIgnoreCase(section, config::kGeneralSection) &&
+        equalsIgnoreCase(key, config::kPerformanceKey)) {
         model.performance = std::move(value);
         return std::nullopt;
     }
@@ -91,7 +99,8 @@ std::optional<std::string> setCatalogueValue(config::AircraftModel& model, const
         std::string message = "[" + section + "] " + key + " is not a key of any table.";
         const auto near = nearMatches(section, key);
         if (!near.empty()) message += "\nDid you mean:";
-        for (const std::string& n : near) message += "\n  " + n;
+        for (const std::string& n : near)
+            message += "\n  " + n;
         return message;
     }
     for (const config::RowRef& ref : refs) {
@@ -105,13 +114,14 @@ std::optional<std::string> setCatalogueValue(config::AircraftModel& model, const
         const config::FamilyDef& family = ref.table->families[static_cast<std::size_t>(ref.family)];
         const int number = *config::familyNumber(key, family.keyPrefix);
         const std::string canonical = std::string(family.keyPrefix) + std::to_string(number);
-        const auto row = std::find_if(table.rows.begin(), table.rows.end(),
-                                      [&](const config::Row& r) { return equalsIgnoreCase(r.key, canonical); });
+        const auto row = std::find_if(table.rows.begin(), table.rows.end(), [&](const config::Row& r) {
+            return equalsIgnoreCase(r.key, canonical);
+        });
         if (row != table.rows.end()) {
             model.setValue(table, static_cast<std::size_t>(row - table.rows.begin()), value);
         } else {
-            table.rows.push_back(config::Row{std::string(family.captionPrefix) + std::to_string(number + 1), value,
-                                             canonical, ref.family, number});
+            table.rows.push_back(config::Row{std::string(family.captionPrefix) + std::to_string(number + 1),
+                                             value, canonical, ref.family, number});
             model.unsavedChanges = true;
         }
     }

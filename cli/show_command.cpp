@@ -1,7 +1,6 @@
 #include "cli/aircraft_source.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
-
 #include "editor/config/file_io.h"
 
 #include <algorithm>
@@ -20,7 +19,8 @@ template <typename Visit> void forEachShownTable(AircraftModel& model, Visit vis
         model.loadVariationTable(n);
         visit(model.variationTable(n));
     }
-    for (const SectionTable& t : model.tables().subspan(config::Catalogue::kVariations)) visit(t);
+    for (const SectionTable& t : model.tables().subspan(config::Catalogue::kVariations))
+        visit(t);
 }
 
 std::string shownCaption(const SectionTable& t) {
@@ -110,10 +110,12 @@ void printText(LoadedAircraft& a) {
     std::cout << "\nPerformance: " << u(a.model.performance) << "\n";
 
     forEachShownTable(a.model, [&](const SectionTable& t) {
-        std::cout << "\n" << t.def->node << "  " << shownCaption(t) << "  " << t.def->name << "  [" << t.def->section
+        std::cout << "\n"
+                  << t.def->node << "  " << shownCaption(t) << "  " << t.def->name << "  [" << t.def->section
                   << "]" << (t.empty() ? "  (empty)" : "") << "\n";
         std::size_t width = 0;
-        for (const config::Row& r : t.rows) width = std::max(width, r.caption.size() + r.key.size());
+        for (const config::Row& r : t.rows)
+            width = std::max(width, r.caption.size() + r.key.size());
         for (const config::Row& r : t.rows) {
             std::cout << "  " << r.caption << " (" << u(r.key) << ")"
                       << std::string(width - r.caption.size() - r.key.size() + 1, ' ') << "= " << u(r.value)
@@ -131,8 +133,10 @@ int runShow(const Args& args) {
     }
     auto loaded = loadAircraft(args.positional[1], false);
     if (!loaded) return kExitBadInput;
-    if (args.json) printJson(*loaded);
-    else printText(*loaded);
+    if (args.json)
+        printJson(*loaded);
+    else
+        printText(*loaded);
     return kExitOk;
 }
 

@@ -34,7 +34,8 @@ bool TerminalPrompter::confirm(std::string_view text, save::Buttons buttons) {
     }
     if (!RIVETBENCH_ISATTY(0)) {
         std::cout << "\n";
-        std::cerr << "rivetbench-cfg: not confirmed: standard input is not a terminal (add --yes to confirm)\n";
+        std::cerr
+            << "rivetbench-cfg: not confirmed: standard input is not a terminal (add --yes to confirm)\n";
         refusedForNoTerminal_ = true;
         return false;
     }
@@ -46,8 +47,12 @@ bool TerminalPrompter::confirm(std::string_view text, save::Buttons buttons) {
            word == "OK" || word == "Ok";
 }
 
-void TerminalPrompter::inform(std::string_view text) { std::cout << forTerminal(text) << "\n"; }
+void TerminalPrompter::inform(std::string_view text) {
+    std::cout << forTerminal(text) << "\n";
+}
 
-void TerminalPrompter::error(std::string_view text) { std::cerr << "rivetbench-cfg: " << forTerminal(text) << "\n"; }
+void TerminalPrompter::error(std::string_view text) {
+    std::cerr << "rivetbench-cfg: " << forTerminal(text) << "\n";
+}
 
 } // namespace rivetbench::cli

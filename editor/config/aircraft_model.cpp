@@ -13,8 +13,10 @@ int SectionTable::findCaption(std::string_view caption) const {
 AircraftModel::AircraftModel() {
     const Catalogue& cat = Catalogue::instance();
     tables_.reserve(cat.tables().size());
-    for (const TableDef& def : cat.tables()) tables_.push_back(SectionTable{&def, {}, std::string(def.panelCaption)});
-    for (VariationRecord& r : records_) r.values.resize(variationRows().size());
+    for (const TableDef& def : cat.tables())
+        tables_.push_back(SectionTable{&def, {}, std::string(def.panelCaption)});
+    for (VariationRecord& r : records_)
+        r.values.resize(variationRows().size());
 }
 
 SectionTable& AircraftModel::table(const TableDef& def) {
@@ -38,7 +40,8 @@ const SectionTable* AircraftModel::table(std::string_view name) const {
 std::vector<std::string> AircraftModel::variationTitles() const {
     std::vector<std::string> titles;
     titles.reserve(variationList_.size());
-    for (int n : variationList_) titles.push_back(record(n).values[0]);
+    for (int n : variationList_)
+        titles.push_back(record(n).values[0]);
     return titles;
 }
 

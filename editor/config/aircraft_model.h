@@ -18,7 +18,7 @@ struct VariationRecord {
 // Everything the editor holds of one aircraft between a read and the next: the 112 tables, the
 // variation records and list, the performance text and the unsaved-changes flag.
 class AircraftModel {
-public:
+  public:
     AircraftModel();
 
     std::span<SectionTable> tables() { return tables_; }
@@ -60,7 +60,7 @@ public:
     // choosing the variation again keeps the edit.
     void setValue(SectionTable& table, std::size_t row, std::string value);
 
-private:
+  private:
     std::vector<SectionTable> tables_;
     std::array<VariationRecord, 60> records_;
     std::vector<int> variationList_;

@@ -7,9 +7,13 @@
 
 namespace rivetbench::config {
 
-std::span<const RowDef> variationRows() { return data::variationRows; }
+std::span<const RowDef> variationRows() {
+    return data::variationRows;
+}
 
-std::span<const TreeNode> Catalogue::treeNodes() const { return data::treeNodes; }
+std::span<const TreeNode> Catalogue::treeNodes() const {
+    return data::treeNodes;
+}
 
 const Catalogue& Catalogue::instance() {
     static const Catalogue catalogue;
@@ -47,8 +51,10 @@ Catalogue::Catalogue() {
         def.flaps = t.flaps;
         tables_.push_back(std::move(def));
     }
-    for (const TableDef& def : std::span(tables_).first(kVariations)) writeOrder_.push_back(&def);
-    for (std::string_view name : data::writeOrder) writeOrder_.push_back(table(name));
+    for (const TableDef& def : std::span(tables_).first(kVariations))
+        writeOrder_.push_back(&def);
+    for (std::string_view name : data::writeOrder)
+        writeOrder_.push_back(table(name));
 }
 
 const TableDef* Catalogue::table(std::string_view name) const {

@@ -30,8 +30,8 @@ enum class TableKind {
 };
 
 struct TableDef {
-    std::string name;    // lvFuel, lvMainAircraft_7
-    std::string section; // as a write of a missing section spells it
+    std::string name;              // lvFuel, lvMainAircraft_7
+    std::string section;           // as a write of a missing section spells it
     std::string_view node;         // tree text of the node that shows the table
     std::string_view panel;        // pnlFuel
     std::string_view panelCaption; // "Fuel:" as designed
@@ -61,7 +61,7 @@ struct RowRef {
 };
 
 class Catalogue {
-public:
+  public:
     static constexpr int kVariations = 60;
     static constexpr int kTables = 112;
     static constexpr int kTreeNodes = 54;
@@ -89,7 +89,7 @@ public:
     // match without regard to case; fltsim.N and flaps.K resolve to their own tables.
     std::vector<RowRef> findKey(std::string_view section, std::string_view key) const;
 
-private:
+  private:
     Catalogue();
     std::vector<TableDef> tables_;
     std::vector<const TableDef*> writeOrder_;

@@ -3,6 +3,9 @@
 #include "editor/config/catalogue_data.h"
 
 namespace rivetbench::config::data {
+
+// One table row per line reads best here.
+// clang-format off
 namespace {
 constexpr RowDef kVariationRows[] = {
     {"Title", "title", "title"},
@@ -660,5 +663,7 @@ const TreeNode treeNodeList[] = {
     {54, "[Contact Points]", 0, "pnlContactPntsData", "Contact Points:", "lvContactPntsData"},
 };
 const std::span<const TreeNode> treeNodes = treeNodeList;
+
+// clang-format on
 
 } // namespace rivetbench::config::data

@@ -37,7 +37,8 @@ void loadTable(const ProfileDocument& doc, SectionTable& table) {
     const TableDef& def = *table.def;
     table.rows.clear();
     for (const RowDef& r : def.fixedRows)
-        table.rows.push_back(Row{std::string(r.caption), doc.readString(def.section, r.key), std::string(r.key)});
+        table.rows.push_back(
+            Row{std::string(r.caption), doc.readString(def.section, r.key), std::string(r.key)});
     for (std::size_t f = 0; f < def.families.size(); ++f) {
         const FamilyDef& family = def.families[f];
         // The second thrust-angle spelling is shown only when the first is not in use.
@@ -57,7 +58,8 @@ void ReadCfg(const ProfileDocument& doc, AircraftModel& model) {
         const std::string section = Catalogue::instance().variationTable(n).section;
         VariationRecord& r = model.record(n);
         r.description = doc.readString(section, kDescriptionKey);
-        for (std::size_t i = 0; i < rows.size(); ++i) r.values[i] = doc.readString(section, rows[i].key);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            r.values[i] = doc.readString(section, rows[i].key);
     };
     readRecord(0);
     model.appendVariation(0);

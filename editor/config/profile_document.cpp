@@ -12,12 +12,14 @@ bool isBlank(char c) {
 }
 
 std::size_t skipBlanks(std::string_view s, std::size_t pos, std::size_t end) {
-    while (pos < end && isBlank(s[pos])) ++pos;
+    while (pos < end && isBlank(s[pos]))
+        ++pos;
     return pos;
 }
 
 std::size_t trimEnd(std::string_view s, std::size_t begin, std::size_t end) {
-    while (end > begin && isBlank(s[end - 1])) --end;
+    while (end > begin && isBlank(s[end - 1]))
+        --end;
     return end;
 }
 
@@ -35,7 +37,8 @@ std::string_view stripQuotes(std::string_view v) {
 
 std::string asciiLower(std::string_view s) {
     std::string out(s);
-    for (char& c : out) c = lowerAscii(c);
+    for (char& c : out)
+        c = lowerAscii(c);
     return out;
 }
 
@@ -141,13 +144,17 @@ std::string ProfileDocument::toBytes() const {
     std::string text;
     auto put = [&text](const Line& line) {
         text += line.text;
-        if (line.eol == Eol::CrLf) text += "\r\n";
-        else if (line.eol == Eol::Lf) text += '\n';
+        if (line.eol == Eol::CrLf)
+            text += "\r\n";
+        else if (line.eol == Eol::Lf)
+            text += '\n';
     };
-    for (const Line& line : preamble_) put(line);
+    for (const Line& line : preamble_)
+        put(line);
     for (const Section& s : sections_) {
         put(s.header);
-        for (const Line& line : s.body) put(line);
+        for (const Line& line : s.body)
+            put(line);
     }
     return encodeFileBytes(text, encoding_, trailing_);
 }
@@ -158,7 +165,8 @@ std::string_view ProfileDocument::lineEnding() const {
 
 std::size_t ProfileDocument::lineCount() const {
     std::size_t n = preamble_.size();
-    for (const Section& s : sections_) n += 1 + s.body.size();
+    for (const Section& s : sections_)
+        n += 1 + s.body.size();
     return n;
 }
 
@@ -175,7 +183,8 @@ const std::unordered_map<std::string, std::size_t>& ProfileDocument::Section::ke
 const ProfileDocument::Section* ProfileDocument::findSection(std::string_view name) const {
     if (!sectionIndexValid_) {
         sectionIndex_.clear();
-        for (std::size_t i = 0; i < sections_.size(); ++i) sectionIndex_.emplace(sections_[i].lowerName, i);
+        for (std::size_t i = 0; i < sections_.size(); ++i)
+            sectionIndex_.emplace(sections_[i].lowerName, i);
         sectionIndexValid_ = true;
     }
     const auto it = sectionIndex_.find(asciiLower(name));
@@ -237,7 +246,8 @@ std::vector<std::string> ProfileDocument::readSection(std::string_view section) 
 std::vector<std::string> ProfileDocument::readSections() const {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& s : sections_) names.emplace_back(s.header.name());
+    for (const Section& s : sections_)
+        names.emplace_back(s.header.name());
     return names;
 }
 

@@ -20,7 +20,7 @@ namespace rivetbench::config {
 // without '=' is no key; names and values are trimmed of blanks, and one enclosing pair of matching
 // quotes is stripped from a value on read.
 class ProfileDocument {
-public:
+  public:
     ProfileDocument();
     static ProfileDocument fromBytes(std::string_view bytes);
     std::string toBytes() const;
@@ -48,7 +48,7 @@ public:
     // Number of physical lines, for tests and diagnostics.
     std::size_t lineCount() const;
 
-private:
+  private:
     enum class Eol : std::uint8_t { None, Lf, CrLf };
     enum class Kind : std::uint8_t { Other, Blank, Comment, Header, Key };
 
@@ -58,7 +58,9 @@ private:
         Kind kind = Kind::Other;
         // Header: name range; key line: key range and value range (trimmed, quotes kept).
         std::uint32_t nameBegin = 0, nameEnd = 0, valueBegin = 0, valueEnd = 0;
-        std::string_view name() const { return std::string_view(text).substr(nameBegin, nameEnd - nameBegin); }
+        std::string_view name() const {
+            return std::string_view(text).substr(nameBegin, nameEnd - nameBegin);
+        }
         std::string_view rawValue() const {
             return std::string_view(text).substr(valueBegin, valueEnd - valueBegin);
         }

@@ -10,9 +10,9 @@ namespace rivetbench::config {
 struct Row {
     std::string caption;
     std::string value;
-    std::string key;  // the key the row was read from and is written back to
-    int family = -1;  // position of its indexed family, -1 for a fixed row
-    int number = -1;  // key number of an indexed entry; -1 for an entry not yet in the file
+    std::string key; // the key the row was read from and is written back to
+    int family = -1; // position of its indexed family, -1 for a fixed row
+    int number = -1; // key number of an indexed entry; -1 for an entry not yet in the file
     bool isEntry() const { return family >= 0; }
 };
 

@@ -1,8 +1,7 @@
 #include "editor/save/file_store.h"
 
-#include <windows.h>
-
 #include <algorithm>
+#include <windows.h>
 
 namespace rivetbench::save {
 namespace {
@@ -14,13 +13,15 @@ std::string failure(const std::filesystem::path& target, const char* step) {
 
 } // namespace
 
-std::optional<std::string> replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+std::optional<std::string> replaceFileAtomically(const std::filesystem::path& target,
+                                                 std::string_view bytes) {
     const std::filesystem::path tmp = temporaryPathFor(target);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return "Unable to write to " + target.string() + "\r\n(not a regular file)";
 
-    HANDLE file = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return failure(target, "create temporary file");
     auto abandon = [&](const char* step) {
         std::string message = failure(target, step);

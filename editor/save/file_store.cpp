@@ -26,11 +26,13 @@ std::optional<std::string> FileStore::replace(const std::filesystem::path& targe
 std::optional<std::string> FileStore::remove(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::remove(path, ec) || ec)
-        return "Unable to delete " + path.string() + (ec ? ": " + ec.message() : std::string(": it is not there"));
+        return "Unable to delete " + path.string() +
+               (ec ? ": " + ec.message() : std::string(": it is not there"));
     return std::nullopt;
 }
 
-std::optional<std::string> FileStore::copy(const std::filesystem::path& from, const std::filesystem::path& to) {
+std::optional<std::string> FileStore::copy(const std::filesystem::path& from,
+                                           const std::filesystem::path& to) {
     const config::FileRead source = read(from);
     if (!source.ok) return source.error;
     return replace(to, source.bytes);

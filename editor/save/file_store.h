@@ -11,7 +11,7 @@ namespace rivetbench::save {
 // The file operations of saving and restoring, behind one seam so that tests can make any of
 // them fail. Errors come back as a sentence for the user; nothing throws.
 class FileStore {
-public:
+  public:
     virtual ~FileStore() = default;
     virtual bool exists(const std::filesystem::path& path);
     virtual config::FileRead read(const std::filesystem::path& path);

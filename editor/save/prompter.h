@@ -9,7 +9,7 @@ enum class Buttons { YesCancel, OkCancel };
 // The questions and notices of Save and Restore; the window shows message boxes, the
 // command-line tool prints. Texts are UTF-8 with CR LF line breaks.
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual void clickSound() {}
     // True when the user answered Yes (or OK).

@@ -5,9 +5,9 @@
 namespace rivetbench::save::messages {
 
 inline constexpr std::string_view kLoadFirst = "Please load an Aircraft.Cfg file first.";
-inline constexpr std::string_view kConfirmSave =
-    "Save changes to this Aircraft.Cfg?\r\n\r\nA restoreable backup will be created\r\n(aircraft.tab) if none "
-    "already exists.";
+inline constexpr std::string_view kConfirmSave = "Save changes to this Aircraft.Cfg?\r\n\r\nA restoreable "
+                                                 "backup will be created\r\n(aircraft.tab) if none "
+                                                 "already exists.";
 inline constexpr std::string_view kSavedWithBackup =
     "The Aircraft.Cfg file has been saved.\r\n\r\n(Original backed up as 'aircraft.tab')";
 inline constexpr std::string_view kSavedNoBackup =

@@ -12,8 +12,12 @@ bool loaded(const config::AircraftModel& model) {
     return !first.rows.empty() && !first.rows.front().value.empty();
 }
 
-std::filesystem::path cfgPath(const SaveContext& ctx) { return ctx.folder / config::kCfgFileName; }
-std::filesystem::path backupPath(const SaveContext& ctx) { return ctx.folder / config::kBackupFileName; }
+std::filesystem::path cfgPath(const SaveContext& ctx) {
+    return ctx.folder / config::kCfgFileName;
+}
+std::filesystem::path backupPath(const SaveContext& ctx) {
+    return ctx.folder / config::kBackupFileName;
+}
 
 } // namespace
 
@@ -64,7 +68,8 @@ CommandResult btnSaveClick(const SaveContext& ctx, Prompter& prompter, FileStore
             std::string message = *failed;
             if (backupMade) {
                 if (auto kept = files.remove(backupPath(ctx)))
-                    message += "\r\n\r\nThe backup made for this save could not be removed again:\r\n" + *kept;
+                    message +=
+                        "\r\n\r\nThe backup made for this save could not be removed again:\r\n" + *kept;
             }
             prompter.error(message);
             return {Outcome::Failed};
@@ -97,7 +102,8 @@ CommandResult btnRestoreClick(const SaveContext& ctx, Prompter& prompter, FileSt
     }
     if (auto failed = files.remove(backupPath(ctx))) {
         prompter.error("The original Aircraft.Cfg file has been restored, but the backup could not be "
-                       "removed.\r\n\r\n" + *failed);
+                       "removed.\r\n\r\n" +
+                       *failed);
         return {Outcome::Done, true};
     }
     prompter.inform(messages::kRestored);

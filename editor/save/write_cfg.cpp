@@ -21,8 +21,8 @@ bool holdsLineBreak(std::string_view value) {
 
 // A value that already reads back as it stands leaves its line untouched (quotes, spacing and
 // inline comments included); anything else goes through the profile write.
-void writeValue(ProfileDocument& doc, std::string_view section, std::string_view key, std::string_view writeKey,
-                std::string_view value) {
+void writeValue(ProfileDocument& doc, std::string_view section, std::string_view key,
+                std::string_view writeKey, std::string_view value) {
     const auto current = doc.value(section, key);
     if (current && *current == value) return;
     doc.writeString(section, current ? key : writeKey, value);
@@ -40,7 +40,7 @@ std::string_view entryPrefix(const ProfileDocument& doc, const TableDef& def, co
     const std::string_view prefix = def.families[static_cast<std::size_t>(row.family)].keyPrefix;
     if (prefix != config::kThrustAngle && prefix != config::kThrustAngleS) return prefix;
     return doc.valueExists(def.section, std::string(config::kThrustAngleS) + "0") ? config::kThrustAngleS
-                                                                                 : config::kThrustAngle;
+                                                                                  : config::kThrustAngle;
 }
 
 void writeEntries(ProfileDocument& doc, const SectionTable& table) {
@@ -76,7 +76,8 @@ void writeTable(ProfileDocument& doc, const config::AircraftModel& model, const 
 
 } // namespace
 
-std::optional<std::string> findUnwritableValue(const ProfileDocument& doc, const config::AircraftModel& model) {
+std::optional<std::string> findUnwritableValue(const ProfileDocument& doc,
+                                               const config::AircraftModel& model) {
     auto refuse = [](std::string_view what, std::string_view section) {
         return "The value of " + std::string(what) + " in [" + std::string(section) +
                "] holds a line break, which aircraft.cfg cannot store. Remove the line break and save again.";
@@ -101,7 +102,8 @@ std::optional<std::string> findUnwritableValue(const ProfileDocument& doc, const
     return std::nullopt;
 }
 
-std::optional<std::string> WriteCfg(ProfileDocument& doc, const config::AircraftModel& model, bool removeBlanks) {
+std::optional<std::string> WriteCfg(ProfileDocument& doc, const config::AircraftModel& model,
+                                    bool removeBlanks) {
     if (auto refused = findUnwritableValue(doc, model)) return refused;
     for (const TableDef* def : Catalogue::instance().writeOrder()) {
         const SectionTable& table = model.table(*def);

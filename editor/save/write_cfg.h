@@ -19,6 +19,7 @@ std::optional<std::string> WriteCfg(config::ProfileDocument& doc, const config::
                                     bool removeBlanks);
 
 // The first value that a save into this document would refuse, as a message, or nothing.
-std::optional<std::string> findUnwritableValue(const config::ProfileDocument& doc, const config::AircraftModel& model);
+std::optional<std::string> findUnwritableValue(const config::ProfileDocument& doc,
+                                               const config::AircraftModel& model);
 
 } // namespace rivetbench::save

@@ -1,27 +1,25 @@
 // Runs the built rivetbench-cfg as a user would: a subprocess with stdin on /dev/null, its output and
 // exit status checked, each test in a folder of its own.
 
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
 #include <set>
+#include <signal.h>
+#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -58,7 +56,8 @@ Result runTool(const std::vector<std::string>& args, const fs::path& ioFolder) {
     std::vector<std::string> store{RIVETBENCH_CFG_TOOL};
     store.insert(store.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    for (std::string& a : store) argv.push_back(a.data());
+    for (std::string& a : store)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
@@ -102,7 +101,8 @@ std::string describe(const Result& r) {
 
 std::size_t countOf(std::string_view text, std::string_view what) {
     std::size_t n = 0;
-    for (auto at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size())) ++n;
+    for (auto at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size()))
+        ++n;
     return n;
 }
 
@@ -118,7 +118,8 @@ std::vector<std::string> linesOf(std::string_view text) {
 
 std::set<std::string> entriesOf(const fs::path& folder) {
     std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(folder))
+        names.insert(e.path().filename().string());
     return names;
 }
 
@@ -151,14 +152,22 @@ std::size_t utf8SequenceLength(std::string_view s) {
     std::size_t n = 0;
     unsigned lo = 0x80, hi = 0xBF;
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) n = 2;
-    else if (lead == 0xE0) n = 3, lo = 0xA0;
-    else if (lead == 0xED) n = 3, hi = 0x9F;
-    else if (lead >= 0xE1 && lead <= 0xEF) n = 3;
-    else if (lead == 0xF0) n = 4, lo = 0x90;
-    else if (lead == 0xF4) n = 4, hi = 0x8F;
-    else if (lead >= 0xF1 && lead <= 0xF3) n = 4;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        n = 2;
+    else if (lead == 0xE0)
+        n = 3, lo = 0xA0;
+    else if (lead == 0xED)
+        n = 3, hi = 0x9F;
+    else if (lead >= 0xE1 && lead <= 0xEF)
+        n = 3;
+    else if (lead == 0xF0)
+        n = 4, lo = 0x90;
+    else if (lead == 0xF4)
+        n = 4, hi = 0x8F;
+    else if (lead >= 0xF1 && lead <= 0xF3)
+        n = 4;
+    else
+        return 0;
     if (s.size() < n || byte(1) < lo || byte(1) > hi) return 0;
     for (std::size_t i = 2; i < n; ++i)
         if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
@@ -184,7 +193,7 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 class JsonReader {
-public:
+  public:
     explicit JsonReader(std::string_view in) : in_(in) {}
 
     // The whole input as one value, or nothing when it is not valid JSON.
@@ -196,7 +205,7 @@ public:
         return v;
     }
 
-private:
+  private:
     bool value(Json& v, int depth) {
         space();
         if (pos_ >= in_.size() || depth > 64) return false;
@@ -263,14 +272,30 @@ private:
         if (++pos_ >= in_.size()) return false;
         const char c = in_[pos_++];
         switch (c) {
-        case '"': case '\\': case '/': out += c; return true;
-        case 'b': out += '\b'; return true;
-        case 'f': out += '\f'; return true;
-        case 'n': out += '\n'; return true;
-        case 'r': out += '\r'; return true;
-        case 't': out += '\t'; return true;
-        case 'u': break;
-        default: return false;
+        case '"':
+        case '\\':
+        case '/':
+            out += c;
+            return true;
+        case 'b':
+            out += '\b';
+            return true;
+        case 'f':
+            out += '\f';
+            return true;
+        case 'n':
+            out += '\n';
+            return true;
+        case 'r':
+            out += '\r';
+            return true;
+        case 't':
+            out += '\t';
+            return true;
+        case 'u':
+            break;
+        default:
+            return false;
         }
         std::uint32_t cp = 0;
         if (!hex4(cp) || (cp >= 0xDC00 && cp <= 0xDFFF)) return false;
@@ -301,7 +326,8 @@ private:
         const std::size_t start = pos_;
         auto digits = [&] {
             const std::size_t from = pos_;
-            while (pos_ < in_.size() && in_[pos_] >= '0' && in_[pos_] <= '9') ++pos_;
+            while (pos_ < in_.size() && in_[pos_] >= '0' && in_[pos_] <= '9')
+                ++pos_;
             return pos_ > from;
         };
         eat('-');
@@ -327,7 +353,8 @@ private:
         return true;
     }
     void space() {
-        while (pos_ < in_.size() && (in_[pos_] == ' ' || in_[pos_] == '\t' || in_[pos_] == '\n' || in_[pos_] == '\r'))
+        while (pos_ < in_.size() &&
+               (in_[pos_] == ' ' || in_[pos_] == '\t' || in_[pos_] == '\n' || in_[pos_] == '\r'))
             ++pos_;
     }
 
@@ -337,7 +364,8 @@ private:
 
 std::vector<std::string> tableNames(const Json& doc) {
     std::vector<std::string> names;
-    for (const Json& t : doc["tables"].items) names.push_back(t["table"].text);
+    for (const Json& t : doc["tables"].items)
+        names.push_back(t["table"].text);
     return names;
 }
 
@@ -368,11 +396,11 @@ const std::string kSmallCfg = "[fltsim.0]\r\n"
 
 // The fixture name is lower case so that `ctest -R cli` picks these tests.
 class cli : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = fs::temp_directory_path() /
-                ("rivetbench-cli-" + std::to_string(::getpid()) + "-" + info->name());
+        root_ =
+            fs::temp_directory_path() / ("rivetbench-cli-" + std::to_string(::getpid()) + "-" + info->name());
         fs::remove_all(root_);
         fs::create_directories(root_ / "io");
     }
@@ -408,8 +436,12 @@ protected:
     fs::path root_;
 };
 
-std::string cfgOf(const std::string& folder) { return readFile(fs::path(folder) / "aircraft.cfg"); }
-bool hasBackup(const std::string& folder) { return fs::exists(fs::path(folder) / "aircraft.tab"); }
+std::string cfgOf(const std::string& folder) {
+    return readFile(fs::path(folder) / "aircraft.cfg");
+}
+bool hasBackup(const std::string& folder) {
+    return fs::exists(fs::path(folder) / "aircraft.tab");
+}
 
 // ---------------------------------------------------------------------------------------------
 // show
@@ -436,8 +468,8 @@ TEST_F(cli, ShowJsonHasTheDocumentedShape) {
     EXPECT_EQ((*doc)["encoding"].text, "windows-1252");
 
     const Json& status = (*doc)["status"];
-    EXPECT_EQ(status.names, (std::vector<std::string>{"title", "manufacturer", "air_file", "variations", "original",
-                                                      "kbx", "thumbnail", "config_path_label"}));
+    EXPECT_EQ(status.names, (std::vector<std::string>{"title", "manufacturer", "air_file", "variations",
+                                                      "original", "kbx", "thumbnail", "config_path_label"}));
     EXPECT_EQ(status["variations"].text, "(3)");
     EXPECT_EQ(status["kbx"].kind, Json::Kind::Bool);
 
@@ -502,8 +534,9 @@ TEST_F(cli, ShowJsonKeepsGapsInTheVariationNumbers) {
 }
 
 TEST_F(cli, ShowJsonGivesIndexedEntriesTheirRealKey) {
-    const auto doc = showJson(
-        aircraft("lights", "[fltsim.0]\r\ntitle=A\r\n[lights]\r\nlight.0=1, 0,0,0, fx_a\r\nlight.5=2, 1,1,1, fx_b\r\n"));
+    const auto doc = showJson(aircraft(
+        "lights",
+        "[fltsim.0]\r\ntitle=A\r\n[lights]\r\nlight.0=1, 0,0,0, fx_a\r\nlight.5=2, 1,1,1, fx_b\r\n"));
     ASSERT_TRUE(doc);
     const Json* lights = tableNamed(*doc, "lvLightsData");
     ASSERT_NE(lights, nullptr);
@@ -646,7 +679,8 @@ TEST_F(cli, BadUsageExitsWithTwo) {
 // Whatever the bytes, the tool ends by itself with a status of its own, and JSON stays JSON.
 TEST_F(cli, HostileBytesNeverCrashTheTool) {
     const std::string longLine(100 * 1024, 'x');
-    const std::string utf16Head = "\xFF\xFE"s + "[\0f\0l\0t\0s\0i\0m\0.\0" "0\0]\0\n\0t\0i\0t\0l\0e\0=\0"s;
+    const std::string utf16Head = "\xFF\xFE"s + "[\0f\0l\0t\0s\0i\0m\0.\0"
+                                                "0\0]\0\n\0t\0i\0t\0l\0e\0=\0"s;
     struct Case {
         const char* name;
         std::string bytes;
@@ -665,12 +699,15 @@ TEST_F(cli, HostileBytesNeverCrashTheTool) {
         {"utf-16 lone surrogate", utf16Head + "\x00\xD8x\0\n\0"s},
         {"utf-8 mark then invalid bytes", "\xEF\xBB\xBF[fltsim.0]\ntitle=a\xFF\xFE\xC0\x80\xED\xA0\x80\n"},
         {"undefined windows-1252 bytes", "[fltsim.0]\ntitle=\x81\x8D\x8F\x90\x9D\n"},
-        {"many variations", [] {
+        {"many variations",
+         [] {
              std::string s;
-             for (int n = 0; n < 300; ++n) s += "[fltsim." + std::to_string(n) + "]\ntitle=T" + std::to_string(n) + "\n";
+             for (int n = 0; n < 300; ++n)
+                 s += "[fltsim." + std::to_string(n) + "]\ntitle=T" + std::to_string(n) + "\n";
              return s;
          }()},
-        {"indexed keys far out", "[lights]\nlight.99999999999=1\nlight.-1=2\nlight.=3\n[flaps.0]\nflaps-position.4294967296=1\n"},
+        {"indexed keys far out",
+         "[lights]\nlight.99999999999=1\nlight.-1=2\nlight.=3\n[flaps.0]\nflaps-position.4294967296=1\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -715,7 +752,9 @@ TEST_F(cli, SetAppliesEveryPairInOneSave) {
         std::vector<Triple> expected; // read back with get
     };
     const Case cases[] = {
-        {"one pair", {{"fltsim.0", "atc_id", "N2"}}, {{"fltsim.0", "atc_id", "N2"}, {"General", "atc_type", "Old"}}},
+        {"one pair",
+         {{"fltsim.0", "atc_id", "N2"}},
+         {{"fltsim.0", "atc_id", "N2"}, {"General", "atc_type", "Old"}}},
         {"many pairs",
          {
              {"fltsim.1", "title", "Bravo Caf\xC3\xA9"}, // UTF-8 in, Windows-1252 on disk
@@ -740,7 +779,8 @@ TEST_F(cli, SetAppliesEveryPairInOneSave) {
         SCOPED_TRACE(c.name);
         const std::string folder = aircraft(c.name, kSmallCfg);
         std::vector<std::string> args{"set", folder};
-        for (const Triple& p : c.pairs) args.insert(args.end(), {p.section, p.key, p.value});
+        for (const Triple& p : c.pairs)
+            args.insert(args.end(), {p.section, p.key, p.value});
         args.push_back("--yes");
         const Result r = run(args);
         ASSERT_EQ(r.exitCode, 0) << describe(r);
@@ -766,7 +806,7 @@ TEST_F(cli, SetTakesOptionsAnywhere) {
         {{"--yes", "set", "F", "fltsim.0", "atc_id", "N2"}, "N2"},
         {{"set", "F", "fltsim.0", "atc_id", "N2", "--yes"}, "N2"},
         {{"set", "F", "fltsim.0", "--yes", "atc_id", "--keep-blanks", "N2"}, "N2"},
-        {{"set", "F", "fltsim.0", "atc_id", "-2.5", "--yes"}, "-2.5"},  // one dash is a value
+        {{"set", "F", "fltsim.0", "atc_id", "-2.5", "--yes"}, "-2.5"},       // one dash is a value
         {{"set", "--yes", "F", "--", "fltsim.0", "atc_id", "--N2"}, "--N2"}, // "--" ends the options
     };
     int n = 0;
@@ -809,7 +849,8 @@ TEST_F(cli, SetRefusalsWriteNothing) {
         args.insert(args.end(), c.pairs.begin(), c.pairs.end());
         const Result r = run(args);
         EXPECT_EQ(r.exitCode, c.exitCode) << describe(r);
-        for (const std::string& s : c.says) EXPECT_NE(r.err.find(s), std::string::npos) << r.err;
+        for (const std::string& s : c.says)
+            EXPECT_NE(r.err.find(s), std::string::npos) << r.err;
         EXPECT_EQ(r.err.find("Did you mean") != std::string::npos, c.suggests) << r.err;
         EXPECT_EQ(cfgOf(folder), kSmallCfg);
         EXPECT_EQ(entriesOf(folder), std::set<std::string>{"aircraft.cfg"});
@@ -856,7 +897,8 @@ TEST_F(cli, SaveKeepingBlanksOnlyAddsLines) {
     std::size_t matched = 0;
     for (const std::string& line : after)
         if (matched < before.size() && line == before[matched]) ++matched;
-    EXPECT_EQ(matched, before.size()) << "first line lost: " << (matched < before.size() ? before[matched] : "");
+    EXPECT_EQ(matched, before.size())
+        << "first line lost: " << (matched < before.size() ? before[matched] : "");
 }
 
 TEST_F(cli, RestorePutsTheOriginalBack) {

@@ -1,8 +1,8 @@
 /* Prints what the Windows profile functions read for each "section<TAB>key" line of a list, one value
    per line ("~ABSENT~" when the key is absent). Built with mingw and run under Wine by check.py. */
-#include <windows.h>
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 int main(int argc, char** argv) {
     static char line[70000];
@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     if (!list) return 2;
     while (fgets(line, sizeof line, list)) {
         size_t n = strlen(line);
-        while (n && (line[n - 1] == '\n' || line[n - 1] == '\r')) line[--n] = 0;
+        while (n && (line[n - 1] == '\n' || line[n - 1] == '\r'))
+            line[--n] = 0;
         char* tab = strchr(line, '\t');
         if (!tab) continue;
         *tab = 0;
