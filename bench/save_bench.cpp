@@ -51,7 +51,7 @@ void BM_SaveLarge(benchmark::State& state) {
         state.ResumeTiming();
         auto doc = ProfileDocument::fromBytes(rivetbench::config::readFileBytes(f.file).bytes);
         rivetbench::save::WriteCfg(doc, f.model, true);
-        if (auto failed = rivetbench::save::replaceFileAtomically(f.file, doc.toBytes()))
+        if (auto failed = rivetbench::config::replaceFileAtomically(f.file, doc.toBytes()))
             state.SkipWithError(failed->c_str());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(f.bytes.size()));

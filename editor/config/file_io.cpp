@@ -8,6 +8,12 @@
 
 namespace rivetbench::config {
 
+std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
+    std::filesystem::path tmp = target;
+    tmp += ".rivetbench-tmp";
+    return tmp;
+}
+
 FileRead readFileBytes(const std::filesystem::path& path) {
     FileRead result;
     std::error_code ec;

@@ -4,12 +4,6 @@
 
 namespace rivetbench::save {
 
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
-    std::filesystem::path tmp = target;
-    tmp += ".rivetbench-tmp";
-    return tmp;
-}
-
 bool FileStore::exists(const std::filesystem::path& path) {
     std::error_code ec;
     return std::filesystem::exists(path, ec);
@@ -20,7 +14,7 @@ config::FileRead FileStore::read(const std::filesystem::path& path) {
 }
 
 std::optional<std::string> FileStore::replace(const std::filesystem::path& target, std::string_view bytes) {
-    return replaceFileAtomically(target, bytes);
+    return config::replaceFileAtomically(target, bytes);
 }
 
 std::optional<std::string> FileStore::remove(const std::filesystem::path& path) {

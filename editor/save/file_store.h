@@ -24,10 +24,4 @@ class FileStore {
     std::optional<std::string> copy(const std::filesystem::path& from, const std::filesystem::path& to);
 };
 
-// The platform's atomic replace (POSIX or Windows), used by FileStore::replace.
-std::optional<std::string> replaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
-
-// The temporary file a replace writes first.
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target);
-
 } // namespace rivetbench::save

@@ -1,9 +1,9 @@
-#include "editor/save/file_store.h"
+#include "editor/config/file_io.h"
 
 #include <algorithm>
 #include <windows.h>
 
-namespace rivetbench::save {
+namespace rivetbench::config {
 namespace {
 
 std::string failure(const std::filesystem::path& target, const char* step) {
@@ -47,4 +47,4 @@ std::optional<std::string> replaceFileAtomically(const std::filesystem::path& ta
     return std::nullopt;
 }
 
-} // namespace rivetbench::save
+} // namespace rivetbench::config

@@ -1,4 +1,4 @@
-#include "editor/save/file_store.h"
+#include "editor/config/file_io.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace rivetbench::save {
+namespace rivetbench::config {
 namespace {
 
 std::string failure(const std::filesystem::path& target, const char* step, int err) {
@@ -76,4 +76,4 @@ std::optional<std::string> replaceFileAtomically(const std::filesystem::path& pa
     return std::nullopt;
 }
 
-} // namespace rivetbench::save
+} // namespace rivetbench::config
