@@ -1,14 +1,26 @@
 #include "cli/aircraft_source.h"
 
 #include <iostream>
+#include <iterator>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace rivetbench::cli {
 namespace fs = std::filesystem;
 
 fs::path programFolder() {
     std::error_code ec;
+#ifdef _WIN32
+    wchar_t buffer[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+    if (length > 0 && length < std::size(buffer)) return fs::path(std::wstring(buffer, length)).parent_path();
+    return fs::current_path(ec);
+#else
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
     return ec ? fs::current_path(ec) : self.parent_path();
+#endif
 }
 
 std::optional<LoadedAircraft> loadAircraft(const std::string& path, bool requireFile) {
