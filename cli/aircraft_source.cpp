@@ -33,10 +33,11 @@ std::optional<LoadedAircraft> loadAircraft(const std::string& path, bool require
     }
     std::optional<LoadedAircraft> loaded(std::in_place);
     if (fs::is_directory(p, ec)) {
-        loaded->status = config::openAircraftFolder(p, programFolder(), loaded->model);
+        loaded->status = config::openAircraftFolder(p, programFolder(), loaded->model, config::kCfgFileName,
+                                                    &loaded->document);
     } else {
         loaded->status = config::openAircraftFolder(p.parent_path(), programFolder(), loaded->model,
-                                                    p.filename().string());
+                                                    p.filename().string(), &loaded->document);
     }
     if (!loaded->status.readError.empty()) {
         std::cerr << "rivetbench-cfg: " << loaded->status.readError << "\n";

@@ -12,6 +12,7 @@ namespace rivetbench::cli {
 struct LoadedAircraft {
     config::AircraftModel model;
     config::FolderStatus status;
+    config::ProfileDocument document;
 };
 
 // Reads FOLDER, or a configuration file given directly; prints a clear error and returns nothing

@@ -1,7 +1,6 @@
 #include "cli/aircraft_source.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
-#include "editor/config/file_io.h"
 
 #include <algorithm>
 #include <iostream>
@@ -147,9 +146,7 @@ int runGet(const Args& args) {
     }
     auto loaded = loadAircraft(args.positional[1], true);
     if (!loaded) return kExitBadInput;
-    const auto bytes = config::readFileBytes(loaded->status.cfgPath);
-    const auto doc = config::ProfileDocument::fromBytes(bytes.bytes);
-    const auto value = doc.value(args.positional[2], args.positional[3]);
+    const auto value = loaded->document.value(args.positional[2], args.positional[3]);
     if (!value) return kExitAbsent;
     // Raw bytes, as the profile read gives them; UTF-16 files come out in UTF-8.
     std::cout.write(value->data(), static_cast<std::streamsize>(value->size()));

@@ -25,7 +25,7 @@ std::string originalMark(const fs::path& folder) {
 }
 
 FolderStatus openAircraftFolder(const fs::path& folder, const fs::path& programFolder, AircraftModel& model,
-                                std::string_view cfgName) {
+                                std::string_view cfgName, ProfileDocument* document) {
     FolderStatus st;
     model.clear();
     st.folder = folder;
@@ -43,6 +43,7 @@ FolderStatus openAircraftFolder(const fs::path& folder, const fs::path& programF
         }
     }
     ReadCfg(doc, model);
+    if (document) *document = doc;
 
     if (st.found) {
         const std::string& sim = model.record(0).values[6];

@@ -34,10 +34,11 @@ struct FolderStatus {
 
 // DirComboPathChange without the widgets: clears the model, reads the folder's aircraft.cfg into
 // it and works out the status. A missing file is not an error (the tables stay empty-valued).
-// cfgName names another file of the folder in place of aircraft.cfg (tools reading loose copies).
+// cfgName names another file of the folder in place of aircraft.cfg (tools reading loose copies);
+// document, when given, receives the parsed file for callers that look up more keys.
 FolderStatus openAircraftFolder(const std::filesystem::path& folder,
                                 const std::filesystem::path& programFolder, AircraftModel& model,
-                                std::string_view cfgName = kCfgFileName);
+                                std::string_view cfgName = kCfgFileName, ProfileDocument* document = nullptr);
 
 // The marks that change when a backup is made or restored, without reading the file again.
 std::string originalMark(const std::filesystem::path& folder);
