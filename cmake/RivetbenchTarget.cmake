@@ -27,13 +27,18 @@ function(rivetbench_executable name)
   rivetbench_warnings(${name})
 endfunction()
 
+# OWN_MAIN: the test brings its own main (window tests create the application object there).
 function(rivetbench_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;DEPENDS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gmock)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   target_compile_definitions(${name} PRIVATE
     RIVETBENCH_SAMPLE_DIR="${PROJECT_SOURCE_DIR}/samples/aircraft"
     RIVETBENCH_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
   rivetbench_warnings(${name})
-  gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

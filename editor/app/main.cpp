@@ -1,0 +1,5 @@
+#include "editor/app/application.h"
+
+int main(int argc, char** argv) {
+    return rivetbench::app::runRivetbench(argc, argv);
+}

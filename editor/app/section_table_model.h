@@ -1,0 +1,31 @@
+#pragma once
+
+#include "editor/config/section_table.h"
+#include "editor/config/text_encoding.h"
+
+#include <QAbstractTableModel>
+
+namespace rivetbench::app {
+
+// One section table as the two columns "Parameter" and "Value". The model reads the rows it is
+// given; refresh() after the rows change.
+class SectionTableModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    SectionTableModel(const config::SectionTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    void setEncoding(config::TextEncoding encoding) { encoding_ = encoding; }
+    void refresh();
+    const config::SectionTable& table() const { return table_; }
+
+  private:
+    const config::SectionTable& table_;
+    config::TextEncoding encoding_ = config::TextEncoding::Ansi;
+};
+
+} // namespace rivetbench::app

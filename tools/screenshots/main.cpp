@@ -1,0 +1,91 @@
+// Draws the windows of Rivetbench offscreen into PNG files for the README:
+//   rivetbench-screenshots <output folder>
+#include "editor/app/app_environment.h"
+#include "editor/app/message_dlg.h"
+#include "editor/app/nav_tree.h"
+#include "editor/app/tfrm_about.h"
+#include "editor/app/tfrm_main.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <cstdio>
+
+namespace {
+
+using namespace rivetbench;
+
+class NoRegistry : public platform::Registry {
+  public:
+    bool keyExists(platform::RegistryRoot, std::string_view) const override { return false; }
+    std::optional<platform::RegistryValue> value(platform::RegistryRoot, std::string_view,
+                                                 std::string_view) const override {
+        return std::nullopt;
+    }
+};
+
+class SamePaths : public platform::PathMapper {
+  public:
+    std::optional<std::filesystem::path> toLocal(std::string_view p) const override {
+        return std::filesystem::path(p);
+    }
+};
+
+void save(QWidget* w, const QString& file) {
+    QApplication::processEvents();
+    if (!w->grab().save(file)) std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: rivetbench-screenshots <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    QTemporaryDir temp;
+    const std::filesystem::path root = temp.path().toStdString();
+    std::filesystem::create_directories(root / "program" / "images");
+    std::filesystem::copy_file(std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+                                   "images" / "thumbnail.jpg",
+                               root / "program" / "images" / "thumbnail.jpg");
+    auto env = app::AppEnvironment::create(root / "program", root / "config", root / "data",
+                                           std::make_unique<NoRegistry>(), std::make_unique<SamePaths>());
+    app::TfrmMain w(*env);
+    w.show();
+    save(&w, out + "/main-page.png");
+
+    w.imgConfigClick();
+    save(&w, out + "/config-main.png");
+    auto* tree = w.findChild<app::NavTree*>("treeSectNav");
+    for (auto [node, file] : {std::pair{3, "config-general.png"}, std::pair{9, "config-engine.png"},
+                              std::pair{16, "config-flaps.png"}, std::pair{2, "config-description.png"}}) {
+        tree->setCurrentItem(tree->node(node));
+        save(&w, out + "/" + file);
+    }
+    w.imgSettingsClick();
+    save(&w, out + "/settings-page.png");
+
+    app::TfrmAbout* about = w.findChild<app::TfrmAbout*>();
+    about->show();
+    save(about, out + "/about.png");
+    about->hide();
+
+    app::setMessageDlgResponder([&](QMessageBox& box) {
+        box.show();
+        save(&box, out + "/message-box.png");
+        box.hide();
+        return QMessageBox::Cancel;
+    });
+    w.imgMainIcoClick();
+    w.model().unsavedChanges = true;
+    w.btnSaveClick();
+    w.model().unsavedChanges = false;
+    return 0;
+}
