@@ -1,8 +1,8 @@
 #include "cli/aircraft_source.h"
 #include "cli/commands.h"
-#include "cli/line_diff.h"
 #include "cli/set_values.h"
 #include "cli/terminal_prompter.h"
+#include "editor/save/line_diff.h"
 #include "editor/save/save_restore.h"
 
 #include <iostream>
@@ -39,10 +39,7 @@ int saveLoaded(LoadedAircraft& a, const Args& args) {
             std::cerr << "rivetbench-cfg: " << merged.error << "\n";
             return kExitWriteFailed;
         }
-        const auto before = config::decodeFileBytes(merged.original);
-        const auto after = config::decodeFileBytes(merged.merged);
-        std::cout << unifiedDiff(config::toUtf8(before.text, before.encoding),
-                                 config::toUtf8(after.text, after.encoding), "aircraft.cfg");
+        std::cout << save::mergedDiff(merged);
         return kExitOk;
     }
     TerminalPrompter prompter(args.yes);

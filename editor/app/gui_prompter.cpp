@@ -13,7 +13,7 @@ void GuiPrompter::clickSound() {
 bool GuiPrompter::confirm(std::string_view text, save::Buttons buttons) {
     const auto set = buttons == save::Buttons::YesCancel ? (QMessageBox::Yes | QMessageBox::Cancel)
                                                          : (QMessageBox::Ok | QMessageBox::Cancel);
-    const auto answer = MessageDlgCtr(form_, fromUtf8(text), MsgDlgType::Confirmation, set);
+    const auto answer = MessageDlgCtr(form_, fromUtf8(text), MsgDlgType::Confirmation, set, 0, details_);
     return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
 }
 

@@ -2,6 +2,8 @@
 
 #include "editor/save/prompter.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace rivetbench::app {
@@ -16,10 +18,13 @@ class GuiPrompter : public save::Prompter {
     bool confirm(std::string_view text, save::Buttons buttons) override;
     void inform(std::string_view text) override;
     void error(std::string_view text) override;
+    // Shown behind "Show Details..." of the next question.
+    void setDetails(QString details) { details_ = std::move(details); }
 
   private:
     QWidget* form_;
     UiSounds* sounds_;
+    QString details_;
 };
 
 } // namespace rivetbench::app

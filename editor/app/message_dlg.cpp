@@ -1,7 +1,9 @@
 #include "editor/app/message_dlg.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QScreen>
+#include <QTextEdit>
 #include <utility>
 
 namespace rivetbench::app {
@@ -67,7 +69,8 @@ void setMessageDlgResponder(MessageDlgResponder newResponder) {
 }
 
 QMessageBox::StandardButton MessageDlgCtr(QWidget* form, const QString& text, MsgDlgType type,
-                                          QMessageBox::StandardButtons buttons, int helpContext) {
+                                          QMessageBox::StandardButtons buttons, int helpContext,
+                                          const QString& details) {
     (void)helpContext; // there is no help file to open
     const TypeLook look = lookOf(type);
 
@@ -85,6 +88,15 @@ QMessageBox::StandardButton MessageDlgCtr(QWidget* form, const QString& text, Ms
     box.setTextFormat(Qt::PlainText); // messages quote paths and values, never markup
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setStandardButtons(buttons);
+    if (!details.isEmpty()) {
+        box.setDetailedText(details);
+        // Diffs read best in a fixed-width font and need more room than the box gives by default.
+        if (auto* detailsView = box.findChild<QTextEdit*>()) {
+            detailsView->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            detailsView->setLineWrapMode(QTextEdit::NoWrap);
+            detailsView->setMinimumSize(520, 220);
+        }
+    }
     if (buttons.testFlag(QMessageBox::Ok))
         box.setDefaultButton(QMessageBox::Ok);
     else if (buttons.testFlag(QMessageBox::Yes))

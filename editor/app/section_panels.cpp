@@ -187,6 +187,11 @@ SectionView* SectionPanels::view(const config::SectionTable& table) const {
     return views_[static_cast<std::size_t>(config::Catalogue::instance().tableIndex(*table.def))];
 }
 
+SectionTableModel* SectionPanels::tableModel(const config::SectionTable& table) const {
+    if (!table.def) return nullptr;
+    return models_[static_cast<std::size_t>(config::Catalogue::instance().tableIndex(*table.def))];
+}
+
 SectionView* SectionPanels::view(const QString& name) const {
     const config::TableDef* def = config::Catalogue::instance().table(name.toStdString());
     return def ? views_[static_cast<std::size_t>(config::Catalogue::instance().tableIndex(*def))] : nullptr;
@@ -197,7 +202,7 @@ void SectionPanels::refresh(config::TextEncoding encoding) {
     filling_ = true;
     for (SectionTableModel* m : models_) {
         m->setEncoding(encoding);
-        m->refresh();
+        m->clearEdited();
     }
     const auto& cat = config::Catalogue::instance();
     for (const config::TableDef& def : cat.singleSectionTables()) {
@@ -268,12 +273,14 @@ void SectionPanels::memDescriptionChange() {
     model_.setDescription(toFileText(memDescription_->toPlainText(), encoding_));
     // A typed description would otherwise be lost on close without a word.
     model_.unsavedChanges = true;
+    emit textBoxEdited();
 }
 
 void SectionPanels::memPerformanceChange() {
     if (filling_) return;
     model_.performance = toFileText(memPerformance_->toPlainText(), encoding_);
     model_.unsavedChanges = true;
+    emit textBoxEdited();
 }
 
 } // namespace rivetbench::app

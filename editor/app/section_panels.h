@@ -39,9 +39,12 @@ class SectionPanels : public QObject {
     // ShowAcftGroupBox: shows variation table n, hides the other 59.
     void ShowAcftGroupBox(int n);
     void setVersionNumber(const QString& text);
+    SectionTableModel* tableModel(const config::SectionTable& table) const;
+    config::TextEncoding encoding() const { return encoding_; }
 
   signals:
     void rowActivated(SectionView* view, int row);
+    void textBoxEdited(); // the description or performance box changed by the user
 
   private:
     QWidget* buildPanel(const config::TreeNode& node);

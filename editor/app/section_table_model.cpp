@@ -2,6 +2,8 @@
 
 #include "editor/app/gui_text.h"
 
+#include <QFont>
+
 namespace rivetbench::app {
 
 SectionTableModel::SectionTableModel(const config::SectionTable& table, QObject* parent)
@@ -22,6 +24,13 @@ QVariant SectionTableModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         // Captions are our own ASCII; values are the file's bytes.
         return index.column() == 0 ? fromUtf8(row.caption) : fromFileText(row.value, encoding_);
+    case Qt::FontRole:
+        if (edited_.contains(index.row())) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
     case Qt::ToolTipRole:
         return index.column() == 0 ? QString::fromLatin1("%1=").arg(fromUtf8(row.key))
                                    : fromFileText(row.value, encoding_);
@@ -33,6 +42,16 @@ QVariant SectionTableModel::data(const QModelIndex& index, int role) const {
 QVariant SectionTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     return section == 0 ? QStringLiteral("Parameter") : QStringLiteral("Value");
+}
+
+void SectionTableModel::markEdited(int row) {
+    edited_.insert(row);
+    emit dataChanged(index(row, 0), index(row, 1));
+}
+
+void SectionTableModel::clearEdited() {
+    edited_.clear();
+    refresh();
 }
 
 void SectionTableModel::refresh() {

@@ -4,6 +4,7 @@
 #include "editor/config/text_encoding.h"
 
 #include <QAbstractTableModel>
+#include <QSet>
 
 namespace rivetbench::app {
 
@@ -21,11 +22,16 @@ class SectionTableModel : public QAbstractTableModel {
 
     void setEncoding(config::TextEncoding encoding) { encoding_ = encoding; }
     void refresh();
+    // Rows changed since the last read show in bold until the next save or read.
+    void markEdited(int row);
+    void clearEdited();
+    bool isEdited(int row) const { return edited_.contains(row); }
     const config::SectionTable& table() const { return table_; }
 
   private:
     const config::SectionTable& table_;
     config::TextEncoding encoding_ = config::TextEncoding::Ansi;
+    QSet<int> edited_;
 };
 
 } // namespace rivetbench::app

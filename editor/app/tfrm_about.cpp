@@ -120,7 +120,7 @@ TfrmAbout::TfrmAbout(UiSounds* sounds, QWidget* parent)
     title->setPalette(titlePalette);
     title->adjustSize();
 
-    auto* maker = placeLabel(new QLabel(QStringLiteral("Made by Kestrix."), this), "lbMaker", 70, 48);
+    auto* maker = placeLabel(new QLabel(QStringLiteral("Made with care by"), this), "lbMaker", 70, 48);
 
     auto* link =
         new LinkLabel(QStringLiteral("Kestrix"), this, [] { QDesktopServices::openUrl(kMakerSite); });

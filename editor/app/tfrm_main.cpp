@@ -8,9 +8,14 @@
 #include "editor/app/nav_tree.h"
 #include "editor/app/sample_aircraft.h"
 #include "editor/app/section_panels.h"
+#include "editor/app/section_table_model.h"
+#include "editor/app/section_view.h"
 #include "editor/app/settings_page.h"
 #include "editor/app/tfrm_about.h"
 #include "editor/app/window_placement.h"
+#include "editor/config/trim_rec.h"
+#include "editor/edit/tfrm_edit_value.h"
+#include "editor/save/line_diff.h"
 #include "editor/save/save_restore.h"
 
 #include <QApplication>
@@ -147,6 +152,11 @@ void TfrmMain::FormCreate() {
     settingsPage_->fsDocsFolder = [this] { return env_.locations->GetFSDocsPath(); };
     settingsPage_->fsxFolder = [this] { return env_.locations->GetFSXPath(); };
     about_ = new TfrmAbout(env_.sounds.get(), this);
+    editValue_ = new TfrmEditValue(env_.sounds.get(), this);
+    editValue_->setWindowModality(Qt::WindowModal); // the main window takes no input meanwhile
+    connect(editValue_, &TfrmEditValue::applied, this, &TfrmMain::ApplyChanges);
+    connect(panels_, &SectionPanels::rowActivated, this, &TfrmMain::lvDblClick);
+    connect(panels_, &SectionPanels::textBoxEdited, this, &TfrmMain::updateUnsavedMark);
 
     connect(tree_, &NavTree::nodeChosen, this, &TfrmMain::treeNodeChosen);
     connect(mainPage_, &MainPage::folderChosen, this, &TfrmMain::DirComboPathChange);
@@ -253,11 +263,18 @@ QWidget* TfrmMain::buildBottom() {
     auto* bottom = new QWidget(this);
     auto* row = new QHBoxLayout(bottom);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* maker = new QLabel(QStringLiteral("Rivetbench by Kestrix"), bottom);
+    auto* maker = new QLabel(QStringLiteral("\u00A9 Kestrix"), bottom);
     maker->setObjectName("lbKestrix");
     maker->setEnabled(false);
     row->addWidget(maker);
     row->addStretch(1);
+    lbUnsaved_ = new QLabel(QStringLiteral("\u25CF Unsaved changes"), bottom);
+    lbUnsaved_->setObjectName("lbUnsaved");
+    lbUnsaved_->setStyleSheet(QStringLiteral("color: #b7791f; font-weight: bold;"));
+    lbUnsaved_->setToolTip(
+        QStringLiteral("Changed values are shown in bold; Save writes them into aircraft.cfg."));
+    lbUnsaved_->hide();
+    row->addWidget(lbUnsaved_);
     auto* fsx = bottomButton("btnFSX", "&FSX", "btn_fsx", bottom);
     auto* restore = bottomButton("btnRestore", "&Restore", "btn_restore", bottom);
     auto* save = bottomButton("btnSave", "&Save", "btn_save", bottom);
@@ -547,6 +564,7 @@ void TfrmMain::readFolder(const QString& folder) {
     status_ = config::openAircraftFolder(toPath(folder), env_.programFolder, model_);
     panels_->refresh(status_.encoding);
     mainPage_->showStatus(status_);
+    updateUnsavedMark();
     QApplication::restoreOverrideCursor();
     if (!status_.readError.empty())
         MessageDlgCtr(this, fromUtf8(status_.readError), MsgDlgType::Error, QMessageBox::Ok);
@@ -577,7 +595,33 @@ bool TfrmMain::offerSave() {
     if (!model_.unsavedChanges) return true;
     if (!btnSaveClick()) return false;
     model_.unsavedChanges = false;
+    updateUnsavedMark();
     return true;
+}
+
+void TfrmMain::updateUnsavedMark() {
+    lbUnsaved_->setVisible(model_.unsavedChanges);
+}
+
+void TfrmMain::lvDblClick(SectionView* view, int row) {
+    if (!view || row < 0) return;
+    config::SectionTable& table = model_.table(view->def());
+    if (row >= static_cast<int>(table.rows.size())) return;
+    const config::Row& r = table.rows[static_cast<std::size_t>(row)];
+    // HndTheVal
+    std::string value = r.value;
+    const bool removeComments = settingsPage_->removeComments();
+    if (removeComments) value = config::TrimRec(value);
+    editTarget_ = {&view->def(), row};
+    editValue_->open(fromUtf8(r.caption), fromFileText(value, status_.encoding), removeComments);
+}
+
+void TfrmMain::ApplyChanges(const QString& text) {
+    if (!editTarget_.def) return;
+    config::SectionTable& table = model_.table(*editTarget_.def);
+    model_.setValue(table, static_cast<std::size_t>(editTarget_.row), toFileText(text, status_.encoding));
+    if (SectionTableModel* m = panels_->tableModel(table)) m->markEdited(editTarget_.row);
+    updateUnsavedMark();
 }
 
 bool TfrmMain::btnSaveClick() {
@@ -585,9 +629,18 @@ bool TfrmMain::btnSaveClick() {
     save::FileStore files;
     const save::SaveContext ctx{toPath(currentFolder_), &model_, status_.encoding,
                                 settingsPage_->removeBlanks()};
+    // The question shows, behind "Show Details...", the lines the save would change.
+    const save::MergedFile merged = save::mergeAircraftFile(ctx, files);
+    if (merged.ok) {
+        const std::string diff = save::mergedDiff(merged);
+        prompter.setDetails(diff.empty() ? QStringLiteral("No line of aircraft.cfg changes.")
+                                         : fromUtf8(diff));
+    }
     const save::CommandResult result = save::btnSaveClick(ctx, prompter, files);
     if (result.outcome == save::Outcome::Failed) return false;
+    if (result.outcome == save::Outcome::Done && onSaved) onSaved();
     if (result.reread) ReadCfg();
+    updateUnsavedMark();
     return true;
 }
 
@@ -597,6 +650,7 @@ void TfrmMain::btnRestoreClick() {
     const save::SaveContext ctx{toPath(currentFolder_), &model_, status_.encoding,
                                 settingsPage_->removeBlanks()};
     const save::CommandResult result = save::btnRestoreClick(ctx, prompter, files);
+    if (result.outcome == save::Outcome::Done && onSaved) onSaved();
     if (result.reread) ReadCfg();
 }
 

@@ -20,6 +20,8 @@ class NavTree;
 class SectionPanels;
 class SettingsPage;
 class TfrmAbout;
+class TfrmEditValue;
+class SectionView;
 
 // The one main window: the Main, Config and Settings pages, the icon bar, the links and the bottom
 // buttons. It owns the aircraft model and shows it; reading and saving are the libraries' work.
@@ -54,6 +56,10 @@ class TfrmMain : public QWidget {
     // The save offer made before the model is left: true when the caller may go on.
     bool offerSave();
 
+    // lv<Table>DblClick for every table: opens TfrmEditValue on the row (HndTheVal included).
+    void lvDblClick(SectionView* view, int row);
+    TfrmEditValue* editValueDialog() const { return editValue_; }
+
     QString currentAircraftFolder() const { return currentFolder_; }
     QString selectedFolder() const { return selectedFolder_; }
 
@@ -66,6 +72,7 @@ class TfrmMain : public QWidget {
     std::function<void()> onEditOriginal;
     std::function<void()> onLaunchAirEditor;
     std::function<void()> onSdkNote;
+    std::function<void()> onSaved; // after a save or restore wrote aircraft.cfg (the raw editor reloads)
     void enableHookedControls();
 
   protected:
@@ -91,6 +98,8 @@ class TfrmMain : public QWidget {
     void saveRecentFolders();
     QString startFolder(const Settings& settings);
     void playClick(int index);
+    void ApplyChanges(const QString& text);
+    void updateUnsavedMark();
 
     AppEnvironment& env_;
     config::AircraftModel model_;
@@ -110,6 +119,12 @@ class TfrmMain : public QWidget {
     QWidget* sectionLinks_ = nullptr;
     QWidget* configPage_ = nullptr;
     TfrmAbout* about_ = nullptr;
+    TfrmEditValue* editValue_ = nullptr;
+    QLabel* lbUnsaved_ = nullptr;
+    struct EditTarget {
+        const config::TableDef* def = nullptr;
+        int row = -1;
+    } editTarget_; // the row the dialog was opened on
     QLabel* lbMainTitle_ = nullptr;
 };
 

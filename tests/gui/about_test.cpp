@@ -76,7 +76,7 @@ TEST(TfrmAbout, ControlsAndPlaces) {
     auto* version = child<QLabel>(about, "VersionLabel");
     auto* ok = child<QPushButton>(about, "btnOK");
     ASSERT_TRUE(maker && link && version && ok);
-    EXPECT_EQ(maker->text(), QStringLiteral("Made by Kestrix."));
+    EXPECT_EQ(maker->text(), QStringLiteral("Made with care by"));
     EXPECT_EQ(maker->pos(), QPoint(70, 48));
     EXPECT_EQ(link->text(), QStringLiteral("Kestrix"));
     EXPECT_EQ(link->toolTip(), QStringLiteral("Link to the Kestrix website"));

@@ -2,7 +2,9 @@
 #include "gui_fixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -114,6 +116,17 @@ TEST_F(FolderRead, TypingADescriptionChangesOnlyTheChosenVariation) {
     QTest::keyClick(box, Qt::Key_Return); // no new line: the file keeps it on one
     EXPECT_EQ(window->model().record(1).description, "Club plane");
     EXPECT_TRUE(window->model().record(0).description.starts_with("The Sparrow 180 is"));
+    EXPECT_TRUE(window->model().unsavedChanges);
+}
+
+TEST_F(FolderRead, ALineBreakPastedIntoATextBoxBecomesTheFilesEscape) {
+    start();
+    auto* box = find<QPlainTextEdit>("memPerformance");
+    box->setFocus();
+    box->selectAll();
+    QGuiApplication::clipboard()->setText("Cruise\r\n124 kts\nClimb");
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->model().performance, "Cruise\\n124 kts\\nClimb");
     EXPECT_TRUE(window->model().unsavedChanges);
 }
 

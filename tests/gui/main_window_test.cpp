@@ -176,6 +176,46 @@ TEST_F(MainWindow, ShortcutsActOnTheWholeWindow) {
     EXPECT_EQ(help, 1);
 }
 
+TEST_F(MainWindow, LeavingTheConfigPageOffersTheSaveAndCancelDropsTheMark) {
+    start();
+    click("lbConfigIco");
+    window->model().unsavedChanges = true;
+    answer = QMessageBox::Cancel;
+    click("lbMainIco");
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(titles.value(0), "Confirm");
+    EXPECT_FALSE(window->model().unsavedChanges);
+    EXPECT_EQ(shownPageName(), "pnlMain");
+    click("lbSettingsIco"); // nothing pending: no question
+    EXPECT_EQ(messages.size(), 1);
+    window->model().unsavedChanges = true;
+    click("lbSettingsIco");
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(shownPageName(), "pnlSettings");
+}
+
+TEST_F(MainWindow, AFailedSaveKeepsThePageTheMarkAndTheWindow) {
+    const fs::path plane = aircraft("plane");
+    writeAll(program / "Rivetbench.ini", "[GenSettings]\r\nLastCfg=" + plane.string() + "\r\n");
+    start();
+    click("lbConfigIco");
+    choose(8);
+    window->model().unsavedChanges = true;
+    fs::remove(plane / "aircraft.cfg");
+    fs::create_directory(plane / "aircraft.cfg"); // the file cannot be read back for the merge
+    answer = QMessageBox::Yes;
+    click("lbMainIco");
+    EXPECT_EQ(titles.last(), "Error");
+    EXPECT_EQ(shownPageName(), "pnlFuel");
+    EXPECT_TRUE(find<QToolButton>("lbConfigIco")->isChecked());
+    EXPECT_TRUE(window->model().unsavedChanges);
+
+    const std::string settingsBefore = readAll(program / "Rivetbench.ini");
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(readAll(program / "Rivetbench.ini"), settingsBefore); // not closed, so not written
+}
+
 TEST(WindowPlacement, AStoredPlaceOffEveryScreenIsCentred) {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     const QPoint centred(660, 305);

@@ -3,12 +3,16 @@
 #include "editor/app/app_environment.h"
 #include "editor/app/message_dlg.h"
 #include "editor/app/nav_tree.h"
+#include "editor/app/section_view.h"
 #include "editor/app/tfrm_about.h"
 #include "editor/app/tfrm_main.h"
+#include "editor/edit/tfrm_edit_value.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdio>
@@ -77,15 +81,30 @@ int main(int argc, char** argv) {
     save(about, out + "/about.png");
     about->hide();
 
+    // The edit dialog on a row of [Reference Speeds], then the save question with its details.
+    w.imgConfigClick();
+    tree->setCurrentItem(tree->node(5));
+    auto* speeds = w.findChild<app::SectionView*>("lvRefSpeeds");
+    w.lvDblClick(speeds, 2);
+    app::TfrmEditValue* edit = w.editValueDialog();
+    save(edit, out + "/edit-value.png");
+    edit->findChild<QPlainTextEdit*>("ValEdit")->setPlainText(QStringLiteral("130.0"));
+    emit edit->applied(QStringLiteral("130.0"));
+    edit->hide();
+    save(&w, out + "/config-edited.png");
+
     app::setMessageDlgResponder([&](QMessageBox& box) {
         box.show();
-        save(&box, out + "/message-box.png");
+        for (QAbstractButton* b : box.buttons())
+            if (box.buttonRole(b) == QMessageBox::ActionRole) b->click(); // "Show Details..."
+        QApplication::processEvents();
+        box.adjustSize();
+        save(&box, out + "/save-details.png");
         box.hide();
         return QMessageBox::Cancel;
     });
-    w.imgMainIcoClick();
-    w.model().unsavedChanges = true;
     w.btnSaveClick();
+    app::setMessageDlgResponder({});
     w.model().unsavedChanges = false;
     return 0;
 }

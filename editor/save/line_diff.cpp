@@ -1,9 +1,12 @@
-#include "cli/line_diff.h"
+#include "editor/save/line_diff.h"
+
+#include "editor/config/text_encoding.h"
+#include "editor/save/save_restore.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace rivetbench::cli {
+namespace rivetbench::save {
 namespace {
 
 std::vector<std::string_view> splitLines(std::string_view text) {
@@ -138,4 +141,11 @@ std::string unifiedDiff(std::string_view before, std::string_view after, std::st
     return out;
 }
 
-} // namespace rivetbench::cli
+std::string mergedDiff(const MergedFile& merged) {
+    const auto before = config::decodeFileBytes(merged.original);
+    const auto after = config::decodeFileBytes(merged.merged);
+    return unifiedDiff(config::toUtf8(before.text, before.encoding),
+                       config::toUtf8(after.text, after.encoding), "aircraft.cfg");
+}
+
+} // namespace rivetbench::save

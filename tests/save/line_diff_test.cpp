@@ -1,11 +1,11 @@
-#include "cli/line_diff.h"
+#include "editor/save/line_diff.h"
 
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 #include <vector>
 
-using rivetbench::cli::unifiedDiff;
+using rivetbench::save::unifiedDiff;
 
 namespace {
 
