@@ -39,6 +39,8 @@ class SectionPanels : public QObject {
     // ShowAcftGroupBox: shows variation table n, hides the other 59.
     void ShowAcftGroupBox(int n);
     void setVersionNumber(const QString& text);
+    // The lists follow the titles in the records (an edited title shows at once).
+    void refreshVariationLists();
     SectionTableModel* tableModel(const config::SectionTable& table) const;
     config::TextEncoding encoding() const { return encoding_; }
 
@@ -57,7 +59,6 @@ class SectionPanels : public QObject {
     void cbAcftVersionDescChange(int position);
     void memDescriptionChange();
     void memPerformanceChange();
-    void refreshVariationLists();
 
     config::AircraftModel& model_;
     UiSounds* sounds_;

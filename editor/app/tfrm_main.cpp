@@ -106,7 +106,10 @@ TfrmMain::TfrmMain(AppEnvironment& env, QWidget* parent) : QWidget(parent), env_
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // The table views read the model, a member: they must go before it does, not after in ~QWidget.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 void TfrmMain::FormCreate() {
     auto* layout = new QVBoxLayout(this);
@@ -621,6 +624,7 @@ void TfrmMain::ApplyChanges(const QString& text) {
     config::SectionTable& table = model_.table(*editTarget_.def);
     model_.setValue(table, static_cast<std::size_t>(editTarget_.row), toFileText(text, status_.encoding));
     if (SectionTableModel* m = panels_->tableModel(table)) m->markEdited(editTarget_.row);
+    if (editTarget_.def->kind == config::TableKind::Variation) panels_->refreshVariationLists();
     updateUnsavedMark();
 }
 

@@ -133,8 +133,9 @@ TEST_F(EditFlow, EditsInTwoVariationsSurviveASwitchAndAreSaved) {
     chooseVariation(1); // the table is rebuilt from the record, which holds the edit
     EXPECT_EQ(value("lvMainAircraft_1", 0), "Club Blue");
     EXPECT_TRUE(view("lvMainAircraft_1")->model()->index(0, 1).data(Qt::FontRole).value<QFont>().bold());
-    EXPECT_EQ(find<QComboBox>("cbAcftVersion")->itemText(1),
-              "Rivetbench Sparrow 180 Blue"); // lists change on save
+    EXPECT_EQ(find<QComboBox>("cbAcftVersion")->itemText(1), "Club Blue"); // the lists follow at once
+    EXPECT_EQ(find<QComboBox>("cbAcftVersionDesc")->itemText(2), "Floats Green");
+    EXPECT_EQ(find<QComboBox>("cbAcftVersion")->currentIndex(), 1);
 
     answer = QMessageBox::Yes;
     EXPECT_TRUE(window->btnSaveClick());
