@@ -3,6 +3,7 @@
 #include "bench/generated_cfg.h"
 #include "editor/app/app_environment.h"
 #include "editor/app/tfrm_main.h"
+#include "editor/platform/no_platform.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -15,20 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace rivetbench;
 using bench::generateLargeCfg;
-
-class NoRegistry : public platform::Registry {
-  public:
-    bool keyExists(platform::RegistryRoot, std::string_view) const override { return false; }
-    std::optional<platform::RegistryValue> value(platform::RegistryRoot, std::string_view,
-                                                 std::string_view) const override {
-        return std::nullopt;
-    }
-};
-
-class SamePaths : public platform::PathMapper {
-  public:
-    std::optional<fs::path> toLocal(std::string_view p) const override { return fs::path(p); }
-};
 
 void write(const fs::path& p, const std::string& bytes) {
     fs::create_directories(p.parent_path());
@@ -44,7 +31,8 @@ void startWindow(benchmark::State& state, const std::string& cfg) {
           "[GenSettings]\r\nLastCfg=" + (root / "aircraft").string() + "\r\n");
     auto once = [&] {
         auto env = app::AppEnvironment::create(root / "program", root / "config", root / "data",
-                                               std::make_unique<NoRegistry>(), std::make_unique<SamePaths>());
+                                               std::make_unique<platform::EmptyRegistry>(),
+                                               std::make_unique<platform::LocalPaths>());
         app::TfrmMain window(*env);
         window.show();
         QApplication::processEvents();

@@ -1,5 +1,6 @@
 #include "editor/app/tfrm_about.h"
 
+#include "editor/app/dialog_face.h"
 #include "editor/app/ui_sound.h"
 
 #include <QDesktopServices>
@@ -80,29 +81,7 @@ TfrmAbout::TfrmAbout(UiSounds* sounds, QWidget* parent)
     setFixedSize(332, 166);
     setModal(false);
 
-    // White face with a light button band under a hairline, in the platform's own style.
-    QPalette face = palette();
-    face.setColor(QPalette::Window, Qt::white);
-    setPalette(face);
-    setAutoFillBackground(true);
-
-    constexpr int kBandTop = 96;
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("pnlButtons"));
-    band->setGeometry(0, kBandTop, width(), height() - kBandTop);
-    QPalette bandPalette = band->palette();
-    bandPalette.setColor(QPalette::Window, QColor(0xf3, 0xf4, 0xf6));
-    band->setPalette(bandPalette);
-    band->setAutoFillBackground(true);
-
-    auto* separator = new QFrame(this);
-    separator->setObjectName(QStringLiteral("bvlSeparator"));
-    separator->setGeometry(0, kBandTop - 1, width(), 1);
-    separator->setFrameShape(QFrame::NoFrame);
-    QPalette linePalette = separator->palette();
-    linePalette.setColor(QPalette::Window, QColor(0xdc, 0xdf, 0xe4));
-    separator->setPalette(linePalette);
-    separator->setAutoFillBackground(true);
+    applyDialogFace(this, 96);
 
     auto* imgIco = new QLabel(this);
     imgIco->setObjectName(QStringLiteral("imgIco"));

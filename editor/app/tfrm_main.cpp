@@ -480,18 +480,16 @@ void TfrmMain::showSectionLinks(bool show) {
 }
 
 void TfrmMain::imgMainIcoClick() {
-    playClick(0);
-    if (!offerSave()) {
-        syncPageButtons();
-        return;
-    }
-    tree_->hide();
-    showSectionLinks(false);
-    if (stack_->currentWidget() != mainPage_) ShowMainPanel();
-    syncPageButtons();
+    leaveConfigFor(mainPage_);
 }
 
 void TfrmMain::imgSettingsClick() {
+    leaveConfigFor(settingsPage_);
+}
+
+// The Main and Settings icons: pending edits are offered for saving first; a failed save keeps
+// the page where it is.
+void TfrmMain::leaveConfigFor(QWidget* page) {
     playClick(0);
     if (!offerSave()) {
         syncPageButtons();
@@ -499,7 +497,7 @@ void TfrmMain::imgSettingsClick() {
     }
     tree_->hide();
     showSectionLinks(false);
-    if (stack_->currentWidget() != settingsPage_) ShowSettingsPanel();
+    if (stack_->currentWidget() != page) page == mainPage_ ? ShowMainPanel() : ShowSettingsPanel();
     syncPageButtons();
 }
 

@@ -88,6 +88,7 @@ class TfrmMain : public QWidget {
     QWidget* buildBottom();
     void buildShortcuts();
     void treeNodeChosen(int index);
+    void leaveConfigFor(QWidget* page);
     void showSectionLinks(bool show);
     void syncPageButtons();
     void readFolder(const QString& folder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ DecodedText decodeFileBytes(std::string_view bytes);
 std::string encodeFileBytes(std::string_view text, TextEncoding encoding, std::string_view trailing = {});
 
 // For showing values outside the library (terminal, JSON, widgets): always valid UTF-8.
+// Appends one code point as UTF-8 (surrogates too, which keeps lone ones round-trippable).
+void appendUtf8(std::string& out, std::uint32_t codePoint);
+
 std::string windows1252ToUtf8(std::string_view bytes);
 std::string sanitizeUtf8(std::string_view text);
 std::string toUtf8(std::string_view text, TextEncoding encoding);

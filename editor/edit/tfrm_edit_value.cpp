@@ -1,5 +1,6 @@
 #include "editor/edit/tfrm_edit_value.h"
 
+#include "editor/app/dialog_face.h"
 #include "editor/app/message_dlg.h"
 #include "editor/app/ui_sound.h"
 
@@ -139,29 +140,7 @@ TfrmEditValue::TfrmEditValue(UiSounds* sounds, QWidget* parent)
     setFixedSize(440, 190);
     setModal(true);
 
-    // White face with a light button band under a hairline, as in the other dialogs.
-    QPalette face = palette();
-    face.setColor(QPalette::Window, Qt::white);
-    setPalette(face);
-    setAutoFillBackground(true);
-
-    constexpr int kBandTop = 138;
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("pnlButtons"));
-    band->setGeometry(0, kBandTop, width(), height() - kBandTop);
-    QPalette bandPalette = band->palette();
-    bandPalette.setColor(QPalette::Window, QColor(0xf3, 0xf4, 0xf6));
-    band->setPalette(bandPalette);
-    band->setAutoFillBackground(true);
-
-    auto* separator = new QFrame(this);
-    separator->setObjectName(QStringLiteral("bvlSeparator"));
-    separator->setGeometry(0, kBandTop - 1, width(), 1);
-    separator->setFrameShape(QFrame::NoFrame);
-    QPalette linePalette = separator->palette();
-    linePalette.setColor(QPalette::Window, QColor(0xdc, 0xdf, 0xe4));
-    separator->setPalette(linePalette);
-    separator->setAutoFillBackground(true);
+    applyDialogFace(this, 138);
 
     placeLabel(new QLabel(QStringLiteral("Parameter:"), this), "lbParameter", 17, 12);
 

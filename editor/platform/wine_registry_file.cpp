@@ -1,5 +1,7 @@
 #include "editor/platform/wine_registry_file.h"
 
+#include "editor/config/text_encoding.h"
+
 #include <cctype>
 #include <fstream>
 #include <iterator>
@@ -40,31 +42,14 @@ unsigned hexDigit(char c) {
     return static_cast<unsigned>(std::tolower(static_cast<unsigned char>(c)) - 'a' + 10);
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // Wine stores text as UTF-16 and writes what is not plain ASCII as \x escapes, one code unit each;
 // a character beyond the BMP comes as two escapes that must be joined again.
 class Utf8Builder {
   public:
     void unit(char16_t u) {
         if (u >= 0xDC00 && u <= 0xDFFF && high_ != 0) {
-            appendUtf8(out_, 0x10000 + ((static_cast<char32_t>(high_) - 0xD800) << 10) + (u - 0xDC00u));
+            config::appendUtf8(out_,
+                               0x10000 + ((static_cast<char32_t>(high_) - 0xD800) << 10) + (u - 0xDC00u));
             high_ = 0;
             return;
         }
@@ -72,9 +57,9 @@ class Utf8Builder {
         if (u >= 0xD800 && u <= 0xDBFF)
             high_ = u;
         else if (u >= 0xDC00 && u <= 0xDFFF)
-            appendUtf8(out_, 0xFFFD);
+            config::appendUtf8(out_, 0xFFFD);
         else
-            appendUtf8(out_, u);
+            config::appendUtf8(out_, u);
     }
     // A byte the file holds as is (ASCII, or part of UTF-8 text).
     void byte(char b) {
@@ -88,7 +73,7 @@ class Utf8Builder {
 
   private:
     void flushHigh() {
-        if (high_ != 0) appendUtf8(out_, 0xFFFD);
+        if (high_ != 0) config::appendUtf8(out_, 0xFFFD);
         high_ = 0;
     }
     std::string out_;

@@ -3,6 +3,7 @@
 #include "editor/app/app_environment.h"
 #include "editor/app/message_dlg.h"
 #include "editor/app/tfrm_main.h"
+#include "editor/platform/no_platform.h"
 
 #include <QApplication>
 #include <QString>
@@ -39,12 +40,6 @@ class FakeRegistry : public platform::Registry {
         if (it == values.end()) return std::nullopt;
         return it->second;
     }
-};
-
-// Windows paths in the fake registry are plain local paths here.
-class LocalPaths : public platform::PathMapper {
-  public:
-    std::optional<fs::path> toLocal(std::string_view path) const override { return fs::path(path); }
 };
 
 inline std::string readAll(const fs::path& p) {
@@ -91,7 +86,7 @@ class WindowTest : public ::testing::Test {
         for (auto& [k, v] : registryValues)
             reg->values[k] = v;
         env = app::AppEnvironment::create(program, root / "config", root / "data", std::move(reg),
-                                          std::make_unique<LocalPaths>());
+                                          std::make_unique<platform::LocalPaths>());
         window = std::make_unique<app::TfrmMain>(*env);
         window->show();
         QApplication::processEvents();

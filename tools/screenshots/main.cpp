@@ -7,6 +7,7 @@
 #include "editor/app/tfrm_about.h"
 #include "editor/app/tfrm_main.h"
 #include "editor/edit/tfrm_edit_value.h"
+#include "editor/platform/no_platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,22 +21,6 @@
 namespace {
 
 using namespace rivetbench;
-
-class NoRegistry : public platform::Registry {
-  public:
-    bool keyExists(platform::RegistryRoot, std::string_view) const override { return false; }
-    std::optional<platform::RegistryValue> value(platform::RegistryRoot, std::string_view,
-                                                 std::string_view) const override {
-        return std::nullopt;
-    }
-};
-
-class SamePaths : public platform::PathMapper {
-  public:
-    std::optional<std::filesystem::path> toLocal(std::string_view p) const override {
-        return std::filesystem::path(p);
-    }
-};
 
 void save(QWidget* w, const QString& file) {
     QApplication::processEvents();
@@ -60,7 +45,8 @@ int main(int argc, char** argv) {
                                    "images" / "thumbnail.jpg",
                                root / "program" / "images" / "thumbnail.jpg");
     auto env = app::AppEnvironment::create(root / "program", root / "config", root / "data",
-                                           std::make_unique<NoRegistry>(), std::make_unique<SamePaths>());
+                                           std::make_unique<platform::EmptyRegistry>(),
+                                           std::make_unique<platform::LocalPaths>());
     app::TfrmMain w(*env);
     w.show();
     save(&w, out + "/main-page.png");
