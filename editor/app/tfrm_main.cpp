@@ -158,6 +158,9 @@ void TfrmMain::FormCreate() {
     editValue_ = new TfrmEditValue(env_.sounds.get(), this);
     editValue_->setWindowModality(Qt::WindowModal); // the main window takes no input meanwhile
     connect(editValue_, &TfrmEditValue::applied, this, &TfrmMain::ApplyChanges);
+    connect(editValue_, &TfrmEditValue::hintEditRequested, this, [this] {
+        if (onHintEdit) onHintEdit();
+    });
     connect(panels_, &SectionPanels::rowActivated, this, &TfrmMain::lvDblClick);
     connect(panels_, &SectionPanels::textBoxEdited, this, &TfrmMain::updateUnsavedMark);
 
@@ -329,6 +332,7 @@ void TfrmMain::enableHookedControls() {
         {"lbLaunchAirEditor", bool(onLaunchAirEditor)},
         {"LaunchFSEditLabel", bool(onLaunchAirEditor)},
         {"SDKNoteLabel", bool(onSdkNote)},
+        {"imgHintEdit", bool(onHintEdit)},
     };
     for (const auto& [name, on] : controls)
         if (QWidget* w = findChild<QWidget*>(QLatin1String(name))) w->setEnabled(on);

@@ -72,6 +72,7 @@ class TfrmMain : public QWidget {
     std::function<void()> onEditOriginal;
     std::function<void()> onLaunchAirEditor;
     std::function<void()> onSdkNote;
+    std::function<void()> onHintEdit; // the edit dialog's hint icon
     std::function<void()> onSaved; // after a save or restore wrote aircraft.cfg (the raw editor reloads)
     void enableHookedControls();
 
