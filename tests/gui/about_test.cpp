@@ -1,7 +1,7 @@
-#include "click_wav.h"
 #include "editor/app/tfrm_about.h"
 #include "editor/app/ui_sound.h"
 #include "editor/platform/sound_player.h"
+#include "test_sounds.h"
 
 #include <QDir>
 #include <QLabel>
@@ -26,22 +26,7 @@ template <class T> T* child(QWidget& form, const char* name) {
     return found;
 }
 
-// A simulator folder holding only the button sound, and the sounds that play from it.
-struct SoundRig {
-    SoundRig() {
-        simulator = std::filesystem::path(temp.path().toStdString());
-        std::filesystem::create_directories(simulator / "Uires");
-        rivetbench::test::writeClickWav(simulator / "Uires" / "btnstdc.wav");
-    }
-    QString buttonSound() const {
-        return QString::fromStdU16String((simulator / "Uires" / "btnstdc.wav").u16string());
-    }
-
-    QTemporaryDir temp;
-    std::filesystem::path simulator;
-    platform::SoundPlayer player;
-    app::UiSounds sounds{player, [this] { return simulator; }, {}};
-};
+using rivetbench::test::SoundRig;
 
 } // namespace
 

@@ -1,8 +1,8 @@
-#include "click_wav.h"
 #include "editor/app/message_dlg.h"
 #include "editor/app/ui_sound.h"
 #include "editor/edit/tfrm_edit_value.h"
 #include "editor/platform/sound_player.h"
+#include "test_sounds.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,21 +27,7 @@ const QString kEmptyWarning = QStringLiteral(
     "Warning: Please confirm that no value was entered!\n(Press OK to continue, Cancel to re-enter a value)");
 const QString kNoChange = QStringLiteral("No change made to this parameter!");
 
-// A simulator folder holding only the button sound, and the sounds that play from it.
-struct SoundRig {
-    SoundRig() {
-        simulator = std::filesystem::path(temp.path().toStdString());
-        test::writeClickWav(simulator / "Uires" / "btnstdc.wav");
-    }
-    QString buttonSound() const {
-        return QString::fromStdU16String((simulator / "Uires" / "btnstdc.wav").u16string());
-    }
-
-    QTemporaryDir temp;
-    std::filesystem::path simulator;
-    platform::SoundPlayer player;
-    app::UiSounds sounds{player, [this] { return simulator; }, {}};
-};
+using rivetbench::test::SoundRig;
 
 // The dialog, opened without a modal loop; message boxes are recorded and answered with `answer`.
 class EditValue : public ::testing::Test {

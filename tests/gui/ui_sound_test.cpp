@@ -1,6 +1,6 @@
-#include "click_wav.h"
 #include "editor/app/ui_sound.h"
 #include "editor/platform/sound_player.h"
+#include "test_sounds.h"
 
 #include <QTemporaryDir>
 #include <filesystem>

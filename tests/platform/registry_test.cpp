@@ -1,5 +1,6 @@
 #include "editor/platform/registry.h"
 #include "editor/platform/wine_registry_file.h"
+#include "scoped_wine_prefix.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -159,18 +160,12 @@ TEST_F(TempFolder, FileIsReadAgainWhenWineRewritesIt) {
 
 #ifndef _WIN32
 TEST_F(TempFolder, SystemRegistryReadsThePrefixOfWineprefix) {
-    const char* saved = std::getenv("WINEPREFIX");
-    const std::string restore = saved != nullptr ? saved : "";
     write(folder / "user.reg", "C:\\\\FSX");
-    setenv("WINEPREFIX", folder.c_str(), 1);
+    rivetbench::test::ScopedWinePrefix prefix(folder.string());
     EXPECT_EQ(readRegistryString(*rivetbench::platform::systemRegistry(), HKCU, "Software\\A", "AppPath"),
               "C:\\FSX");
-    setenv("WINEPREFIX", (folder / "absent").c_str(), 1);
+    prefix.set((folder / "absent").string());
     EXPECT_FALSE(rivetbench::platform::systemRegistry()->keyExists(HKCU, "Software"));
-    if (saved != nullptr)
-        setenv("WINEPREFIX", restore.c_str(), 1);
-    else
-        unsetenv("WINEPREFIX");
 }
 #endif
 

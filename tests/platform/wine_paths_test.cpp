@@ -1,4 +1,5 @@
 #include "editor/platform/wine_prefix.h"
+#include "scoped_wine_prefix.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -82,15 +83,9 @@ TEST_F(FakePrefix, NoPrefixTranslatesNothing) {
 
 #ifndef _WIN32
 TEST_F(FakePrefix, SystemMapperUsesWineprefix) {
-    const char* saved = std::getenv("WINEPREFIX");
-    const std::string restore = saved != nullptr ? saved : "";
-    setenv("WINEPREFIX", prefix.c_str(), 1);
+    rivetbench::test::ScopedWinePrefix scoped(prefix.string());
     EXPECT_EQ(rivetbench::platform::systemPathMapper()->toLocal("C:\\users"),
               fs::canonical(prefix) / "drive_c/users");
-    if (saved != nullptr)
-        setenv("WINEPREFIX", restore.c_str(), 1);
-    else
-        unsetenv("WINEPREFIX");
 }
 #endif
 
