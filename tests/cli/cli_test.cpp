@@ -1,6 +1,8 @@
 // Runs the built rivetbench-cfg as a user would: a subprocess with stdin on /dev/null, its output and
 // exit status checked, each test in a folder of its own.
 
+#include "editor/config/text_encoding.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -174,24 +176,6 @@ std::size_t utf8SequenceLength(std::string_view s) {
     return n;
 }
 
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 class JsonReader {
   public:
     explicit JsonReader(std::string_view in) : in_(in) {}
@@ -304,7 +288,7 @@ class JsonReader {
             if (!(word("\\u") && hex4(low) && low >= 0xDC00 && low <= 0xDFFF)) return false;
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
         }
-        appendUtf8(out, cp);
+        rivetbench::config::appendUtf8(out, cp);
         return true;
     }
 
