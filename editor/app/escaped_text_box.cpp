@@ -5,11 +5,10 @@
 
 namespace rivetbench::app {
 
-EscapedTextBox::EscapedTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+EscapedTextBox::EscapedTextBox(QWidget* parent) : FocusTextEdit(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
-    normal_ = palette().color(QPalette::Text);
 }
 
 QString EscapedTextBox::escapeLineBreaks(QString text) {
@@ -31,22 +30,6 @@ void EscapedTextBox::keyPressEvent(QKeyEvent* event) {
 
 void EscapedTextBox::insertFromMimeData(const QMimeData* source) {
     if (source && source->hasText()) insertPlainText(escapeLineBreaks(source->text()));
-}
-
-void EscapedTextBox::focusInEvent(QFocusEvent* event) {
-    setTextColour(Qt::red);
-    QPlainTextEdit::focusInEvent(event);
-}
-
-void EscapedTextBox::focusOutEvent(QFocusEvent* event) {
-    setTextColour(normal_);
-    QPlainTextEdit::focusOutEvent(event);
-}
-
-void EscapedTextBox::setTextColour(const QColor& colour) {
-    QPalette p = palette();
-    p.setColor(QPalette::Text, colour);
-    setPalette(p);
 }
 
 } // namespace rivetbench::app

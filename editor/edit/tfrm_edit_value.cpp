@@ -53,7 +53,7 @@ QLabel* placeLabel(QLabel* label, const char* name, int x, int y) {
 
 } // namespace
 
-ValueEdit::ValueEdit(QWidget* parent) : QPlainTextEdit(parent) {
+ValueEdit::ValueEdit(QWidget* parent) : FocusTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -63,7 +63,6 @@ ValueEdit::ValueEdit(QWidget* parent) : QPlainTextEdit(parent) {
     option.setAlignment(Qt::AlignHCenter);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document()->setDefaultTextOption(option);
-    normal_ = palette().color(QPalette::Text);
 }
 
 QString ValueEdit::value() const {
@@ -112,22 +111,6 @@ void ValueEdit::inputMethodEvent(QInputMethodEvent* event) {
     allowed.setCommitString(kept, event->replacementStart(), event->replacementLength());
     QPlainTextEdit::inputMethodEvent(&allowed);
     event->accept();
-}
-
-void ValueEdit::focusInEvent(QFocusEvent* event) {
-    setTextColour(Qt::red);
-    QPlainTextEdit::focusInEvent(event);
-}
-
-void ValueEdit::focusOutEvent(QFocusEvent* event) {
-    setTextColour(normal_);
-    QPlainTextEdit::focusOutEvent(event);
-}
-
-void ValueEdit::setTextColour(const QColor& colour) {
-    QPalette p = palette();
-    p.setColor(QPalette::Text, colour);
-    setPalette(p);
 }
 
 TfrmEditValue::TfrmEditValue(UiSounds* sounds, QWidget* parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/app/focus_text_edit.h"
+
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QString>
@@ -17,7 +19,7 @@ class UiSounds;
 // quote characters, so typed, pasted, dropped and composed text all pass the same character
 // filter (which has no line break in it). At most 1000 characters go in; the text is centred and
 // turns red while the box has the focus.
-class ValueEdit : public QPlainTextEdit {
+class ValueEdit : public FocusTextEdit {
     Q_OBJECT
   public:
     static constexpr int kMaxLength = 1000;
@@ -31,13 +33,9 @@ class ValueEdit : public QPlainTextEdit {
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QString fitting(const QString& text) const; // filtered and cut to the room left
-    void setTextColour(const QColor& colour);
-    QColor normal_;
 };
 
 // TfrmEditValue: "Rivetbench - Edit Value", where the user changes one parameter value. Modal,
